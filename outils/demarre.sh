@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the tool and starts its window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash outils/installe.sh
+cmake --preset defaut >/dev/null
+cmake --build --preset defaut
+echo "Exemples d'exports à ouvrir : $(pwd)/exemples/"
+exec build/defaut/src/application/Controle "$@"

@@ -1,0 +1,22 @@
+// Conversions between the 8-bit code pages of the texts and Unicode, through
+// iconv. They are used only at the edges: the window, the terminal, and the
+// table of messages, which is written in UTF-8.
+#pragma once
+
+#include "commun/Texte.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The iconv name of a Windows code page number (1252 gives "CP1252").
+std::string NomIconv(std::uint32_t pageDeCode);
+
+// The bytes of a text in the code page, as UTF-8. A byte or sequence that the
+// code page leaves undefined becomes the character of the same value (0x81
+// gives U+0081), so that nothing is dropped or cut.
+std::string VersUtf8(std::string_view octets, std::uint32_t pageDeCode);
+
+// A UTF-8 string in the code page. A character that the code page cannot
+// write becomes "?".
+Texte DepuisUtf8(std::string_view utf8, std::uint32_t pageDeCode);

@@ -1,0 +1,64 @@
+// The platform's locale, text and clock services that the regional settings
+// and the date recognition ask for, under the names and numbers of the
+// original platform. One implementation answers from glibc's locale data
+// (ServicesLocaleLinux); a test double answers from a table.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+namespace Locale {
+inline constexpr std::uint32_t LOCALE_USER_DEFAULT = 0x400;
+inline constexpr std::uint32_t LOCALE_SDATE = 0x1D;
+inline constexpr std::uint32_t LOCALE_SSHORTDATE = 0x1F;
+inline constexpr std::uint32_t LOCALE_S1159 = 0x28;
+inline constexpr std::uint32_t LOCALE_S2359 = 0x29;
+inline constexpr std::uint32_t LOCALE_IDEFAULTANSICODEPAGE = 0x1004;
+inline constexpr std::uint32_t LOCALE_ICALENDARTYPE = 0x1009;
+inline constexpr std::uint32_t LOCALE_IOPTIONALCALENDAR = 0x100B;
+inline constexpr std::uint32_t CAL_IYEAROFFSETRANGE = 3;
+inline constexpr std::uint32_t CAL_SERASTRING = 4;
+inline constexpr std::uint32_t CAL_JAPAN = 3;
+inline constexpr std::uint32_t CAL_TAIWAN = 4;
+inline constexpr std::uint32_t CAL_KOREA = 5;
+inline constexpr int SM_DBCSENABLED = 42;
+inline constexpr std::uint32_t NORM_IGNORECASE = 1;
+inline constexpr int CSTR_EQUAL = 2;
+inline constexpr std::uint32_t VER_PLATFORM_WIN32_NT = 2;
+}  // namespace Locale
+
+class ServicesLocale {
+public:
+    virtual ~ServicesLocale() = default;
+
+    virtual std::uint32_t GetThreadLocale() = 0;
+    virtual void SetThreadLocale(std::uint32_t idLocale) = 0;
+    // Bytes written into the room, terminating zero included; 0 when the
+    // locale has no such item or its value does not fit.
+    virtual int GetLocaleInfoA(std::uint32_t idLocale, std::uint32_t item, char* place, int taille) = 0;
+    // One call of rappel per value; the enumeration stops when it answers false.
+    // False when the request is refused.
+    virtual bool EnumCalendarInfoA(const std::function<bool(const char*)>& rappel, std::uint32_t idLocale,
+                                   std::uint32_t calendrier, std::uint32_t item) = 0;
+    // Lead-byte ranges of a code page: pairs (first, last) ending with 0, 0.
+    virtual bool GetCPInfo(std::uint32_t pageDeCode, std::array<unsigned char, 12>& octetsDeTete) = 0;
+    virtual std::uint32_t GetACP() = 0;
+    virtual int GetSystemMetrics(int index) = 0;
+    // The platform identifier read at start-up, if it was obtained.
+    virtual std::optional<std::uint32_t> IdentifiantPlateforme() = 0;
+    // Length of the character that begins at the first byte (1 or 2).
+    virtual int LongueurCaractere(std::string_view reste) = 0;
+    // Comparison under a locale: Locale::CSTR_EQUAL when equal.
+    virtual int CompareStringA(std::uint32_t idLocale, std::uint32_t options, std::string_view a,
+                               std::string_view b) = 0;
+    // The year of the local date and time (GetLocalTime).
+    virtual std::uint16_t AnneeLocale() = 0;
+};
+
+// The services in force: the Linux implementation unless a test put others.
+ServicesLocale& ServicesLocaleCourants();
+// Puts other services in force (nullptr: back to the Linux implementation).
+void InstalleServicesLocale(ServicesLocale* services);

@@ -1,0 +1,44 @@
+// The table of messages and its formatting.
+#include "commun/Messages.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Messages, EntriesAreInWindows1252) {
+    EXPECT_EQ(ChaineRessource(Msg::DateIncorrecte), Texte("'%s' n'est pas une date correcte"));
+    EXPECT_EQ(ChaineRessource(Msg::AccesRefuse), Texte("Acc\xE8s au fichier refus\xE9"));
+    EXPECT_EQ(ChaineRessource(Msg::ProprieteHorsLimites), Texte("Propri\xE9t\xE9 %s hors limites"));
+    EXPECT_EQ(ChaineRessource(Msg::Deces), Texte("D\xE9" "c\xE8s"));
+    EXPECT_EQ(ChaineRessource(Msg::ControleTermine), Texte("Contr\xF4le termin\xE9 !"));
+    EXPECT_TRUE(ChaineRessource(42).EstVide());
+}
+
+struct CasFormat {
+    const char* modele;
+    std::initializer_list<ArgumentMessage> arguments;
+    const char* attendu;
+};
+
+TEST(Messages, FormatsTextsAndNumbersInOrder) {
+    const CasFormat cas[] = {
+        {"'%s' n'est pas une date correcte", {Texte("31/02/1850")}, "'31/02/1850' n'est pas une date correcte"},
+        {"'%s' n'est pas une date correcte", {Texte("")}, "'' n'est pas une date correcte"},
+        {"Erreur E/S %d", {std::int32_t{104}}, "Erreur E/S 104"},
+        {"Erreur E/S %d", {std::int32_t{-7}}, "Erreur E/S -7"},
+        {"entre %d et %d", {std::int32_t{0}, std::int32_t{65535}}, "entre 0 et 65535"},
+        {"100%% %s", {Texte("s\xFBr")}, "100% s\xFBr"},
+        {"%s sans argument", {}, "%s sans argument"},
+        {"%d de travers", {Texte("x")}, "%d de travers"},
+        {"fin en %", {}, "fin en %"},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(FormateMessage(Texte(c.modele), c.arguments), Texte(c.attendu)) << c.modele;
+}
+
+TEST(Messages, ArgumentMayHoldZeroBytes) {
+    const Texte avecZero(std::string_view("a\0b", 3));
+    EXPECT_EQ(MessageRessource(Msg::DateIncorrecte, {avecZero}).Longueur(), 33);
+}
+
+}  // namespace
