@@ -1,0 +1,4 @@
+// The record of regional date settings.
+#include "dates/ReglagesDate.h"
+
+TReglagesDate ReglagesDate;
