@@ -1,0 +1,65 @@
+// The survey steps of "Ouvre", over the run-wide state of Depart.h.
+#include "depart/Survol.h"
+
+#include "commun/Messages.h"
+#include "depart/Depart.h"
+
+namespace {
+
+const Texte MarqueExport("TABRENNV3");
+constexpr int ChampsEntete = 6;
+
+struct TypeConnu {
+    Texte code;
+    std::uint16_t nom;
+    std::int32_t champs;
+};
+
+}  // namespace
+
+void OuvreFichierExport(const Texte& nom) {
+    AssocieNom(FichierExport, nom);
+    OuvreLecture(FichierExport);
+    ControleES();
+}
+
+void CompteLignes() {
+    for (;;) {
+        const bool fin = FinDeFichier(FichierExport);
+        ControleES();
+        if (fin) return;
+        LitLigne(FichierExport, Ligne);
+        PasseLigne(FichierExport);
+        ControleES();
+        NbLignes = static_cast<std::int32_t>(static_cast<std::uint32_t>(NbLignes) + 1u);
+    }
+}
+
+void RembobineExport() {
+    OuvreLecture(FichierExport);
+    ControleES();
+}
+
+bool PorteLaMarque() {
+    return PositionTexte(MarqueExport, Ligne) != 0;
+}
+
+void DecoupeEntete() {
+    for (int k = 1; k <= ChampsEntete; ++k) DecoupeChamp(Ligne, Champ, k);
+}
+
+Texte ChoisitTypeActes() {
+    static const TypeConnu types[] = {
+        {Texte("N"), Msg::Naissances, 30},
+        {Texte("M"), Msg::Mariages, 60},
+        {Texte("D"), Msg::Deces, 38},
+    };
+    for (const TypeConnu& type : types) {
+        if (TextesEgaux(Champ[6], type.code)) {
+            NbChamps = type.champs;
+            return ChaineRessource(type.nom);
+        }
+    }
+    NbChamps = 64;
+    return ChaineRessource(Msg::Divers);
+}

@@ -1,0 +1,27 @@
+// The steps of the survey made when an export file is opened: binding and
+// opening, counting the lines, rewinding, the marker test and the kind of
+// acts. The window's "Ouvre" and the companion run them in their order.
+#pragma once
+
+#include "commun/Texte.h"
+
+#include <cstdint>
+
+// Binds FichierExport to the file and opens it for reading.
+void OuvreFichierExport(const Texte& nom);
+
+// Reads every line into Ligne, adding 1 to NbLignes for each (the count
+// wraps as a 32-bit value would).
+void CompteLignes();
+
+// Opens FichierExport again: the next line read is the first of the file.
+void RembobineExport();
+
+// Whether the last line read holds the export marker.
+bool PorteLaMarque();
+
+// Cuts the first six fields off Ligne into Champ[1] to Champ[6].
+void DecoupeEntete();
+
+// The kind of acts named by Champ[6]; sets NbChamps to its fields per record.
+Texte ChoisitTypeActes();

@@ -1,0 +1,55 @@
+// The check steps of "Traite", over the run-wide state of Depart.h.
+#include "depart/Verification.h"
+
+#include "dates/ReconnaitDate.h"
+#include "depart/Depart.h"
+
+namespace {
+const Texte SeparateurRapport(" : ");
+}
+
+void DebuteVerification() {
+    NbErreurs = 1;
+}
+
+void LitEnregistrement() {
+    LitLigne(FichierExport, Ligne);
+    PasseLigne(FichierExport);
+    ControleES();
+    for (int k = 1; k <= NbChamps - 1; ++k) DecoupeChamp(Ligne, Champ, k);
+    // Before any survey NbChamps is 0: there is no last field to fill then.
+    if (TableChamps::Contient(NbChamps)) Champ[NbChamps] = Ligne;
+}
+
+bool DateValide(const Texte& texte) {
+    TDateSerie date;
+    return TenteReconnaitDate(texte.Vue(), date);
+}
+
+Texte LigneRapport() {
+    Texte ligne = Champ[3];
+    ligne += SeparateurRapport;
+    ligne += Champ[7];
+    return ligne;
+}
+
+void VerifieEnregistrements(ObservateurVerification& observateur) {
+    for (std::int32_t n = 0; n < NbLignes; ++n) {
+        observateur.Avance(n);
+        LitEnregistrement();
+        if (n % 10 == 0) observateur.MontreProgression();
+        if (!DateValide(Champ[7])) {
+            observateur.AjouteLigneRapport(LigneRapport());
+            ++NbErreurs;
+        }
+    }
+}
+
+void FermeExport() {
+    FermeFichier(FichierExport);
+    ControleES();
+}
+
+bool DatesRefusees() {
+    return NbErreurs > 1;
+}

@@ -1,0 +1,45 @@
+// The steps of the date check ("Traite"): reading and cutting one record, the
+// date validity test, the report line, and the loop over the NbLignes
+// records, which tells an observer where it stands and what it refused.
+#pragma once
+
+#include "commun/Texte.h"
+
+#include <cstdint>
+
+// What the check loop reports to whoever drives it (the window's progress bar
+// and report box, or the companion's standard output).
+class ObservateurVerification {
+public:
+    virtual ~ObservateurVerification() = default;
+    // Record n (from 0) is about to be read.
+    virtual void Avance(std::int32_t n) = 0;
+    // Every tenth record (n = 0, 10, 20, ...): show the progress now.
+    virtual void MontreProgression() = 0;
+    // A refused date, as its report line; may fail, and then NbErreurs is
+    // left as it was.
+    virtual void AjouteLigneRapport(const Texte& ligne) = 0;
+};
+
+// Sets NbErreurs to 1, before the first record.
+void DebuteVerification();
+
+// Reads the next line into Ligne and cuts it into Champ[1] to Champ[NbChamps],
+// the last field taking the rest of the line.
+void LitEnregistrement();
+
+// Whether the text is a date under the regional settings. Only the refusal of
+// a date is absorbed; any other failure goes up.
+bool DateValide(const Texte& texte);
+
+// Champ[3], " : ", Champ[7].
+Texte LigneRapport();
+
+// Reads and checks the NbLignes records, from the reader's current line on.
+void VerifieEnregistrements(ObservateurVerification& observateur);
+
+// Closes FichierExport.
+void FermeExport();
+
+// Whether at least one date was refused.
+bool DatesRefusees();

@@ -1,0 +1,186 @@
+// The check of "Traite" over real files: the report, its order, the fields
+// per kind, the progress calls, and the input/output failures.
+#include "commun/Exceptions.h"
+#include "depart/EtatPropre.h"
+#include "depart/Survol.h"
+#include "depart/Verification.h"
+
+#include <filesystem>
+
+namespace {
+
+class ObservateurEnregistreur : public ObservateurVerification {
+public:
+    void Avance(std::int32_t n) override { positions.push_back(n); }
+    void MontreProgression() override { progressions.push_back(positions.back()); }
+    void AjouteLigneRapport(const Texte& ligne) override {
+        if (capacite-- == 0) throw EOutOfResources(Texte("plein"));
+        rapport.push_back(ligne);
+    }
+
+    std::vector<std::int32_t> positions;
+    std::vector<std::int32_t> progressions;
+    std::vector<Texte> rapport;
+    int capacite = -1;
+};
+
+class TestVerification : public EtatPropre {
+protected:
+    void Ouvre(const std::string& octets, const std::string& nom = "export.txt") {
+        chemin_ = dossier_.Ecrit(nom, octets);
+        NbLignes = 0;
+        OuvreFichierExport(Texte(chemin_));
+        CompteLignes();
+        RembobineExport();
+        DecoupeEntete();
+        ChoisitTypeActes();
+    }
+
+    void Traite() {
+        DebuteVerification();
+        VerifieEnregistrements(observateur_);
+        FermeExport();
+    }
+
+    std::string chemin_;
+    ObservateurEnregistreur observateur_;
+};
+
+// A file of 25 valid records with two refused dates on lines 4 and 17.
+std::vector<std::string> VingtCinqLignes(const std::string& code, int nbChamps) {
+    std::vector<std::string> lignes;
+    for (int numero = 1; numero <= 25; ++numero) {
+        const std::string date = numero == 4 ? "31/02/1850" : numero == 17 ? "1850" : "12/03/1850";
+        lignes.push_back(LigneExport("ref" + std::to_string(numero), date, code, nbChamps));
+    }
+    return lignes;
+}
+
+struct CasRapport {
+    const char* nom;
+    std::vector<std::string> lignes;
+    std::vector<Texte> rapport;
+};
+
+class RapportDesDates : public TestVerification, public ::testing::WithParamInterface<CasRapport> {};
+
+TEST_P(RapportDesDates, ListeLesDatesRefuseesDansLOrdreDuFichier) {
+    Ouvre(Export(GetParam().lignes));
+    Traite();
+    EXPECT_EQ(observateur_.rapport, GetParam().rapport);
+    EXPECT_EQ(NbErreurs, 1 + static_cast<std::int32_t>(GetParam().rapport.size()));
+    EXPECT_EQ(DatesRefusees(), !GetParam().rapport.empty());
+}
+
+const std::vector<Texte> RapportVingtCinq = {Texte("ref4 : 31/02/1850"), Texte("ref17 : 1850")};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, RapportDesDates,
+    ::testing::Values(
+        CasRapport{"VingtCinqLignesNaissances", VingtCinqLignes("N", 30), RapportVingtCinq},
+        CasRapport{"VingtCinqLignesDivers", VingtCinqLignes("X", 64), RapportVingtCinq},
+        CasRapport{"VingtCinqLignesDiversLignesCourtes", VingtCinqLignes("X", 8), RapportVingtCinq},
+        CasRapport{"ToutesValides", {LigneExport("a", "01/01/1850"), LigneExport("b", " 1/1/50 ")}, {}},
+        CasRapport{"DateVide", {LigneExport("sans date", "")}, {Texte("sans date : ")}},
+        CasRapport{"MoinsDeSeptSeparateurs", {"TABRENNV3;1;court;c;22;N;12/03/1850"}, {Texte("court : ")}},
+        CasRapport{"OctetsWindows1252", {LigneExport("Le C\x9C" "ur \x80", "1850")},
+                   {Texte("Le C\x9C" "ur \x80 : 1850")}},
+        CasRapport{"ChampEnSurplusDansLeDernier", {LigneExport("a", "01/01/1850", "N", 40)}, {}}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+TEST_F(TestVerification, AvanceSurChaqueLigneEtMontreLaProgressionToutesLesDix) {
+    Ouvre(Export(VingtCinqLignes("N", 30)));
+    Traite();
+    EXPECT_EQ(observateur_.positions.size(), 25u);
+    EXPECT_EQ(observateur_.positions.back(), 24);
+    EXPECT_EQ(observateur_.progressions, (std::vector<std::int32_t>{0, 10, 20}));
+}
+
+TEST_F(TestVerification, LeDernierChampPrendLeResteDeLaLigne) {
+    Ouvre(Export({"TABRENNV3;1;a;b;22;D;01/01/1850;" + std::string(30, ';') + "fin;et;reste"}));
+    Traite();
+    EXPECT_EQ(Champ[38], Texte("fin;et;reste"));
+    EXPECT_EQ(Ligne, Texte("fin;et;reste"));
+}
+
+TEST_F(TestVerification, TraiteAvantOuvreEchoueALaFermetureAvec103) {
+    DebuteVerification();
+    VerifieEnregistrements(observateur_);
+    try {
+        FermeExport();
+        FAIL() << "pas d'erreur";
+    } catch (const EInOutError& erreur) {
+        EXPECT_EQ(erreur.CodeErreur, 103);
+        EXPECT_EQ(erreur.Message(), Texte("Erreur E/S 103"));
+    }
+    EXPECT_TRUE(observateur_.positions.empty());
+}
+
+TEST_F(TestVerification, TraiteDeuxFoisEchoueALaPremiereLectureAvec104) {
+    Ouvre(Export(VingtCinqLignes("N", 30)));
+    Traite();
+    ObservateurEnregistreur second;
+    DebuteVerification();
+    try {
+        VerifieEnregistrements(second);
+        FAIL() << "pas d'erreur";
+    } catch (const EInOutError& erreur) {
+        EXPECT_EQ(erreur.CodeErreur, 104);
+    }
+    EXPECT_EQ(second.positions, (std::vector<std::int32_t>{0}));
+    EXPECT_TRUE(second.rapport.empty());
+}
+
+// After a first "Ouvre" that failed while counting, NbChamps is still 0: the
+// check reads on without writing outside the field table.
+TEST_F(TestVerification, SansTypeDActesLaLigneNEstPasRangee) {
+    OuvreFichierExport(Texte(dossier_.Ecrit("export.txt", Export({LigneExport("a", "1850")}))));
+    NbLignes = 2;
+    Traite();
+    EXPECT_EQ(NbChamps, 0);
+    EXPECT_EQ(observateur_.rapport, (std::vector<Texte>{Texte(" : "), Texte(" : ")}));
+    EXPECT_EQ(NbErreurs, 3);
+}
+
+TEST_F(TestVerification, UnFichierRaccourciDonneDesLignesVides) {
+    Ouvre(Export({LigneExport("a", "01/01/1850"), LigneExport("b", "01/01/1850")}));
+    std::filesystem::resize_file(chemin_, 0);
+    Traite();
+    EXPECT_EQ(observateur_.rapport, (std::vector<Texte>{Texte(" : "), Texte(" : ")}));
+}
+
+TEST_F(TestVerification, UnFichierSupprimeSeLitEncoreParSonOuverture) {
+    Ouvre(Export({LigneExport("a", "1850")}));
+    std::filesystem::remove(chemin_);
+    Traite();
+    EXPECT_EQ(observateur_.rapport, (std::vector<Texte>{Texte("a : 1850")}));
+}
+
+TEST_F(TestVerification, UnRapportPleinArreteSansCompterLaLigneRefusee) {
+    Ouvre(Export(VingtCinqLignes("N", 30)));
+    observateur_.capacite = 1;
+    DebuteVerification();
+    EXPECT_THROW(VerifieEnregistrements(observateur_), EOutOfResources);
+    EXPECT_EQ(observateur_.rapport, (std::vector<Texte>{Texte("ref4 : 31/02/1850")}));
+    EXPECT_EQ(NbErreurs, 2);
+    EXPECT_EQ(observateur_.positions.back(), 16);
+}
+
+struct CasDate {
+    const char* texte;
+    bool valide;
+};
+
+class DateValideFrancaise : public EtatPropre, public ::testing::WithParamInterface<CasDate> {};
+
+TEST_P(DateValideFrancaise, RepondSansLever) {
+    EXPECT_EQ(DateValide(Texte(GetParam().texte)), GetParam().valide) << GetParam().texte;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, DateValideFrancaise,
+                         ::testing::Values(CasDate{"12/03/1850", true}, CasDate{"29/02/1852", true},
+                                           CasDate{"29/02/1850", false}, CasDate{"31/02/1850", false},
+                                           CasDate{"1850", false}, CasDate{"", false},
+                                           CasDate{"12-03-1850", false}, CasDate{"12/03/1850x", false}));
+
+}  // namespace
