@@ -1,0 +1,61 @@
+// The check of "Traite" without a window, on generated exports of 10 000,
+// 100 000 and 1 000 000 acts, with 1% and with every date refused. The
+// refused lines are gathered as the window gathers them; the survey of
+// "Ouvre" runs outside the timing.
+#include "bench_controle_exports.h"
+
+#include "dates/ReglagesDate.h"
+#include "depart/Depart.h"
+#include "depart/Survol.h"
+#include "depart/Verification.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+class RapportEnMemoire : public ObservateurVerification {
+public:
+    void Avance(std::int32_t n) override { position = n; }
+    void MontreProgression() override {}
+    void AjouteLigneRapport(const Texte& ligne) override { lignes.push_back(ligne); }
+
+    std::int32_t position = 0;
+    std::vector<Texte> lignes;
+};
+
+void Survole(const std::string& chemin) {
+    NbLignes = 0;
+    OuvreFichierExport(Texte(chemin));
+    CompteLignes();
+    RembobineExport();
+    DecoupeEntete();
+    ChoisitTypeActes();
+}
+
+void TraiteSansFenetre(benchmark::State& etat) {
+    ReglagesDate.FormatDateCourt = Texte("dd/MM/yyyy");
+    ReglagesDate.SeparateurDate = '/';
+    const std::string chemin = GenereExport(etat.range(0), static_cast<int>(etat.range(1)));
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        ReinitialiseDepart();
+        Survole(chemin);
+        RapportEnMemoire rapport;
+        etat.ResumeTiming();
+        DebuteVerification();
+        VerifieEnregistrements(rapport);
+        FermeExport();
+        benchmark::DoNotOptimize(rapport.lignes.data());
+        etat.counters["refusees"] = static_cast<double>(rapport.lignes.size());
+    }
+    etat.SetItemsProcessed(etat.iterations() * etat.range(0));
+}
+
+BENCHMARK(TraiteSansFenetre)
+    ->ArgsProduct({{10'000, 100'000, 1'000'000}, {100, 1}})
+    ->ArgNames({"actes", "refusePour"})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,35 @@
+// Generated exports for the benchmarks: births of about 190 bytes a line,
+// with a chosen share of refused dates, written once into the temporary
+// folder and kept for the whole benchmark run.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+// Every refusePour-th act has a refused date (1: all of them, 100: 1%).
+inline std::string GenereExport(std::int64_t actes, int refusePour) {
+    const std::filesystem::path chemin = std::filesystem::temp_directory_path() /
+        ("controle-bench-" + std::to_string(actes) + "-" + std::to_string(refusePour) + ".txt");
+    if (std::filesystem::exists(chemin)) return chemin.string();
+    std::ofstream fichier(chemin, std::ios::binary);
+    char ligne[512];
+    for (std::int64_t acte = 1; acte <= actes; ++acte) {
+        const bool refuse = acte % refusePour == 0;
+        const int jour = static_cast<int>(acte % 28) + 1;
+        const int mois = static_cast<int>(acte % 12) + 1;
+        const int annee = 1800 + static_cast<int>(acte % 120);
+        char date[16];
+        if (refuse) std::snprintf(date, sizeof date, "31/02/%d", annee);
+        else std::snprintf(date, sizeof date, "%02d/%02d/%d", jour, mois, annee);
+        std::snprintf(ligne, sizeof ligne,
+                      "TABRENNV3;%lld;N%d-%06lld Le Bihan Herv\xE9;Saint-Brieuc;22;N;%s;Le Bihan;Herv\xE9;M;"
+                      "Le Bihan Yves;laboureur;Le Goff Fran\xE7oise;m\xE9nag\xE8re;Kerherv\xE9 Jean;Tanguy Lo\xEF" "c;"
+                      "Plouha;;;;;;;;;;;;;notes\r\n",
+                      static_cast<long long>(acte), annee, static_cast<long long>(acte), date);
+        fichier << ligne;
+    }
+    return chemin.string();
+}
