@@ -21,5 +21,6 @@ Texte ExtraitTexte(const Texte& texte, std::int32_t debut, std::int32_t nombre);
 bool TextesEgaux(const Texte& a, const Texte& b);
 
 // Cuts the first field off ligne into champ[k] (k from 1 to 64); ligne keeps
-// what follows the first ";".
+// what follows the first ";". Without a ";" the field becomes empty and ligne
+// stays whole. A k outside 1 to 64 changes nothing.
 void DecoupeChamp(Texte& ligne, TableChamps& champ, int k);

@@ -4,10 +4,59 @@
 #pragma once
 
 #include "commun/Texte.h"
+#include "platform/fichiers/ServicesFichiers.h"
 
+#include <array>
 #include <cstdint>
 
-struct LecteurLignes;  // defined by the reader's implementation header
+// Values of LecteurLignes::Mode; any other value means "not bound".
+namespace ModeFichier {
+inline constexpr std::uint16_t Ferme = 0xD7B0;
+inline constexpr std::uint16_t Lecture = 0xD7B1;
+inline constexpr std::uint16_t Ecriture = 0xD7B2;
+inline constexpr std::uint16_t LectureEcriture = 0xD7B3;
+}  // namespace ModeFichier
+
+// Bit of LecteurLignes::Drapeaux: a Ctrl-Z byte marks the end of the file.
+inline constexpr std::uint16_t DrapeauFinCtrlZ = 1;
+// What binding puts in Drapeaux; nothing changes it.
+inline constexpr std::uint16_t DrapeauxParDefaut = DrapeauFinCtrlZ;
+inline constexpr std::uint32_t TailleTamponLecteur = 128;
+
+// A failure of reading: a line longer than a text can hold (2^31 - 1 bytes).
+inline constexpr std::int32_t CodeLigneTropLongue = CodeFichier::BaseErrno + 75;
+
+// One file variable. All zero (as a global starts) means not bound. It owns
+// the open file and its buffer, so it cannot be copied.
+struct LecteurLignes {
+    // An operation chosen at binding or opening; answers 0 or a failure code.
+    using Operation = std::int32_t (*)(LecteurLignes&);
+
+    Poignee PoigneeSysteme = 0;
+    std::uint16_t Mode = 0;
+    std::uint16_t Drapeaux = 0;
+    std::uint32_t TailleTampon = 0;
+    std::uint32_t PositionLecture = 0;  // index of the next unread byte
+    std::uint32_t FinDonnees = 0;       // number of valid bytes in the buffer
+    unsigned char* AdresseTampon = nullptr;
+    Operation OperationOuverture = nullptr;
+    Operation OperationTransfert = nullptr;
+    Operation OperationVidage = nullptr;  // none for reading
+    Operation OperationFermeture = nullptr;
+    std::array<unsigned char, 32> DonneesUtilisateur{};
+    // The name as bound, whole: cutting a long path would open another file.
+    Texte Nom;
+    // The file first opened under this binding; a reopening must find it
+    // unchanged, so that a second pass reads what the first one counted.
+    IdentiteFichier Identite;
+    std::array<unsigned char, TailleTamponLecteur> Tampon{};
+
+    LecteurLignes() = default;
+    LecteurLignes(const LecteurLignes&) = delete;
+    LecteurLignes& operator=(const LecteurLignes&) = delete;
+    // Releases a file still open.
+    ~LecteurLignes();
+};
 
 void AssocieNom(LecteurLignes& fichier, const Texte& nom);
 void OuvreLecture(LecteurLignes& fichier);

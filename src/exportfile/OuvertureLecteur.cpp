@@ -1,0 +1,92 @@
+// Binding, opening, closing of the line reader, and the disk operations
+// chosen at binding and opening.
+#include "exportfile/LecteurLignes.h"
+#include "exportfile/TamponLecteur.h"
+
+namespace {
+
+std::int32_t OuvreFichierDisque(LecteurLignes& fichier) {
+    const std::string& nom = fichier.Nom.Octets();
+    return ServicesFichiersCourants().OuvreEnLecture(nom.c_str(), nom.size(), fichier.Identite,
+                                                      fichier.PoigneeSysteme);
+}
+
+std::int32_t FermeFichierDisque(LecteurLignes& fichier) {
+    fichier.Mode = ModeFichier::Ferme;
+    return ServicesFichiersCourants().Ferme(fichier.PoigneeSysteme);
+}
+
+bool EstOuvert(const LecteurLignes& fichier) {
+    return fichier.Mode == ModeFichier::Lecture || fichier.Mode == ModeFichier::Ecriture ||
+           fichier.Mode == ModeFichier::LectureEcriture;
+}
+
+bool EstLie(const LecteurLignes& fichier) { return fichier.Mode == ModeFichier::Ferme || EstOuvert(fichier); }
+
+// Closes an open file without leaving a code: binding never fails.
+void LibereSansCode(LecteurLignes& fichier) {
+    if (EstOuvert(fichier)) fichier.OperationFermeture(fichier);
+}
+
+}  // namespace
+
+std::int32_t TamponLecteur::RemplitTampon(LecteurLignes& fichier) {
+    fichier.PositionLecture = 0;
+    fichier.FinDonnees = 0;
+    std::uint32_t lus = 0;
+    const std::int32_t code =
+        ServicesFichiersCourants().Lit(fichier.PoigneeSysteme, fichier.AdresseTampon, fichier.TailleTampon, lus);
+    if (code == CodeFichier::TubeRompu) return 0;
+    if (code != 0) return code;
+    fichier.FinDonnees = lus;
+    return 0;
+}
+
+LecteurLignes::~LecteurLignes() { LibereSansCode(*this); }
+
+void AssocieNom(LecteurLignes& fichier, const Texte& nom) {
+    LibereSansCode(fichier);
+    fichier.PoigneeSysteme = 0;
+    fichier.PositionLecture = 0;
+    fichier.FinDonnees = 0;
+    fichier.OperationTransfert = nullptr;
+    fichier.OperationVidage = nullptr;
+    fichier.OperationFermeture = nullptr;
+    fichier.DonneesUtilisateur.fill(0);
+    fichier.Identite = {};
+    fichier.Tampon.fill(0);
+
+    fichier.AdresseTampon = fichier.Tampon.data();
+    fichier.Mode = ModeFichier::Ferme;
+    fichier.Drapeaux = DrapeauxParDefaut;
+    fichier.TailleTampon = TailleTamponLecteur;
+    fichier.OperationOuverture = OuvreFichierDisque;
+    fichier.Nom = nom;
+}
+
+void OuvreLecture(LecteurLignes& fichier) {
+    if (!EstLie(fichier)) {
+        CodeES = 102;
+        return;
+    }
+    if (fichier.Mode != ModeFichier::Ferme) FermeFichier(fichier);
+    fichier.Mode = ModeFichier::Lecture;
+    fichier.PositionLecture = 0;
+    fichier.FinDonnees = 0;
+    fichier.OperationTransfert = TamponLecteur::RemplitTampon;
+    fichier.OperationVidage = nullptr;
+    fichier.OperationFermeture = FermeFichierDisque;
+    if (const std::int32_t code = fichier.OperationOuverture(fichier); code != 0) {
+        fichier.Mode = ModeFichier::Ferme;
+        CodeES = code;
+    }
+}
+
+void FermeFichier(LecteurLignes& fichier) {
+    if (!EstOuvert(fichier)) {
+        CodeES = 103;
+        return;
+    }
+    if (fichier.OperationVidage != nullptr) fichier.OperationVidage(fichier);
+    if (const std::int32_t code = fichier.OperationFermeture(fichier); code != 0) CodeES = code;
+}

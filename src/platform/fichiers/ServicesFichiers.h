@@ -1,0 +1,57 @@
+// The platform's file services behind the line reader: open an existing file
+// for reading, read into a buffer, close. Each answers 0 on success or the
+// failure code that the reader leaves pending, numbered as on the original
+// platform for the failures whose messages the tool knows. One implementation
+// works over POSIX (ServicesFichiersLinux); a test double serves files from
+// memory (ServicesFichiersSimules).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace CodeFichier {
+inline constexpr std::int32_t Introuvable = 2;        // the file does not exist
+inline constexpr std::int32_t CheminIntrouvable = 3;  // a folder of the path does not exist
+inline constexpr std::int32_t TropDeFichiers = 4;
+inline constexpr std::int32_t AccesRefuse = 5;
+inline constexpr std::int32_t Partage = 32;           // written by another program
+inline constexpr std::int32_t NomInvalide = 123;      // a zero byte inside the name
+inline constexpr std::int32_t TubeRompu = 109;        // a read that counts as the end of the file
+// Any other system failure: this base plus the system's error number, so
+// that it is shown as "Erreur E/S <code>" and never meets a code above.
+inline constexpr std::int32_t BaseErrno = 1000;
+}  // namespace CodeFichier
+
+using Poignee = std::int32_t;
+
+// What a file was when first opened under a name: a later opening under the
+// same name must find the very same, unchanged file. All zero: none yet.
+struct IdentiteFichier {
+    std::uint64_t Peripherique = 0;
+    std::uint64_t Noeud = 0;
+    std::int64_t Taille = 0;
+    std::int64_t ModifieSecondes = 0;
+    std::int64_t ModifieNanosecondes = 0;
+
+    bool EstConnue() const { return *this != IdentiteFichier{}; }
+    friend bool operator==(const IdentiteFichier&, const IdentiteFichier&) = default;
+};
+
+class ServicesFichiers {
+public:
+    virtual ~ServicesFichiers() = default;
+
+    // Opens an existing file for reading, refusing other writers. When
+    // identite is known, the file must still be that one, unchanged (else
+    // CodeFichier::Partage); when it is not, it receives the file's identity.
+    virtual std::int32_t OuvreEnLecture(const char* nom, std::size_t longueurNom, IdentiteFichier& identite,
+                                        Poignee& poignee) = 0;
+    // Reads up to taille bytes; lus receives the count (0 at the end).
+    virtual std::int32_t Lit(Poignee poignee, unsigned char* place, std::uint32_t taille, std::uint32_t& lus) = 0;
+    virtual std::int32_t Ferme(Poignee poignee) = 0;
+};
+
+// The services in force: the POSIX implementation unless a test put others.
+ServicesFichiers& ServicesFichiersCourants();
+// Puts other services in force (nullptr: back to the POSIX implementation).
+void InstalleServicesFichiers(ServicesFichiers* services);
