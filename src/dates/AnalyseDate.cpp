@@ -1,0 +1,163 @@
+// The scanning steps and the reading of one date, without allocation.
+#include "dates/AnalyseDate.h"
+
+#include "dates/Calendrier.h"
+#include "dates/ReglagesDate.h"
+#include "platform/locale/ServicesLocale.h"
+
+namespace {
+
+constexpr unsigned char Blanc = 0x20;
+
+bool EstChiffre(unsigned char octet) { return octet >= '0' && octet <= '9'; }
+
+bool DansTexte(std::string_view texte, std::int32_t position) {
+    return position >= 1 && static_cast<std::size_t>(position) <= texte.size();
+}
+
+unsigned char OctetA(std::string_view texte, std::int32_t position) {
+    return static_cast<unsigned char>(texte[static_cast<std::size_t>(position - 1)]);
+}
+
+// The length of the character at the position: two for a lead byte of a
+// Far-East system as the platform measures it, else one.
+std::int32_t LongueurCaractereA(std::string_view texte, std::int32_t position) {
+    if (!ReglagesDate.ExtremeOrient || !ReglagesDate.EstOctetDeTete(OctetA(texte, position))) return 1;
+    const auto reste = texte.substr(static_cast<std::size_t>(position - 1));
+    return ServicesLocaleCourants().LongueurCaractere(reste) == 2 ? 2 : 1;
+}
+
+// What the pattern says beyond the order of the fields.
+struct LecturesModele {
+    bool EreEnTete = false;      // begins with a lower-case g
+    bool AnneeDEre = false;      // holds a lower-case e outside two-byte characters
+    bool NomDuJour = false;      // holds "ddd"
+};
+
+LecturesModele LitModele(std::string_view modele) {
+    LecturesModele lectures;
+    lectures.EreEnTete = !modele.empty() && modele.front() == 'g';
+    lectures.NomDuJour = modele.find("ddd") != std::string_view::npos;
+    for (std::int32_t position = 1; DansTexte(modele, position); position += LongueurCaractereA(modele, position))
+        lectures.AnneeDEre = lectures.AnneeDEre || OctetA(modele, position) == 'e';
+    return lectures;
+}
+
+// Bytes 0x00 to 0x20 removed from both ends.
+std::string_view SansControles(std::string_view texte) {
+    while (!texte.empty() && static_cast<unsigned char>(texte.front()) <= Blanc) texte.remove_prefix(1);
+    while (!texte.empty() && static_cast<unsigned char>(texte.back()) <= Blanc) texte.remove_suffix(1);
+    return texte;
+}
+
+std::int32_t DecalageEreEnTete(std::string_view texte, std::int32_t& position, const LecturesModele& modele) {
+    if (modele.EreEnTete) {
+        AvanceAuChiffre(texte, position);
+        return DecalageDEre(SansControles(texte.substr(0, static_cast<std::size_t>(position - 1))));
+    }
+    return modele.AnneeDEre ? ReglagesDate.DecalagesEres[1] : 0;
+}
+
+// Whether the text at the position begins with the symbol, compared without
+// case as the user's locale does.
+bool CommenceParSymbole(std::string_view texte, std::int32_t position, const Texte& symbole) {
+    const auto debut = texte.substr(static_cast<std::size_t>(position - 1), symbole.Vue().size());
+    return ServicesLocaleCourants().CompareStringA(Locale::LOCALE_USER_DEFAULT, Locale::NORM_IGNORECASE,
+                                                   symbole.Vue(), debut) == Locale::CSTR_EQUAL;
+}
+
+// Words after a date of a Far-East system (a day name), up to the end or to
+// a time designator; the first word is always passed over.
+void PasseTexteFinal(std::string_view texte, std::int32_t& position) {
+    do {
+        while (DansTexte(texte, position) && OctetA(texte, position) != Blanc) ++position;
+        SauteBlancs(texte, position);
+    } while (DansTexte(texte, position) && !CommenceParSymbole(texte, position, ReglagesDate.SymboleAM) &&
+             !CommenceParSymbole(texte, position, ReglagesDate.SymbolePM));
+}
+
+}  // namespace
+
+TOrdreDate DeduitOrdreDate(std::string_view modele) {
+    for (const char c : modele) {
+        switch (static_cast<unsigned char>(c) & ~0x20u) {
+        case 'D': return TOrdreDate::JMA;
+        case 'E':
+        case 'Y': return TOrdreDate::AMJ;
+        case 'M': return TOrdreDate::MJA;
+        default: break;
+        }
+    }
+    return TOrdreDate::MJA;
+}
+
+void SauteBlancs(std::string_view texte, std::int32_t& position) {
+    while (DansTexte(texte, position) && OctetA(texte, position) == Blanc) ++position;
+}
+
+bool LitNombre(std::string_view texte, std::int32_t& position, std::uint16_t& valeur, std::uint8_t& chiffres) {
+    SauteBlancs(texte, position);
+    std::uint16_t lu = 0;
+    std::uint8_t compte = 0;
+    bool trouve = false;
+    while (DansTexte(texte, position) && EstChiffre(OctetA(texte, position)) && lu < 1000) {
+        lu = static_cast<std::uint16_t>(lu * 10 + (OctetA(texte, position) - '0'));
+        compte = static_cast<std::uint8_t>(compte + 1);
+        trouve = true;
+        ++position;
+    }
+    if (!trouve) return false;
+    valeur = lu;
+    chiffres = compte;
+    return true;
+}
+
+bool LitSeparateur(std::string_view texte, std::int32_t& position, unsigned char attendu) {
+    SauteBlancs(texte, position);
+    if (!DansTexte(texte, position) || OctetA(texte, position) != attendu) return false;
+    ++position;
+    return true;
+}
+
+void AvanceAuChiffre(std::string_view texte, std::int32_t& position) {
+    while (DansTexte(texte, position) && !EstChiffre(OctetA(texte, position)))
+        position += LongueurCaractereA(texte, position);
+}
+
+bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& date) {
+    const std::string_view modele = ReglagesDate.FormatDateCourt.Vue();
+    const TOrdreDate ordre = DeduitOrdreDate(modele);
+    const LecturesModele lectures = LitModele(modele);
+    const unsigned char separateur = ReglagesDate.SeparateurDate;
+    std::int32_t decalageEre = DecalageEreEnTete(texte, position, lectures);
+
+    std::uint16_t n1 = 0, n2 = 0, n3 = 0;
+    std::uint8_t l1 = 0, l2 = 0, l3 = 0;
+    if (!LitNombre(texte, position, n1, l1) || !LitSeparateur(texte, position, separateur) ||
+        !LitNombre(texte, position, n2, l2))
+        return false;
+
+    std::uint16_t annee = 0, mois = 0, jour = 0;
+    if (LitSeparateur(texte, position, separateur)) {
+        if (!LitNombre(texte, position, n3, l3)) return false;
+        std::uint8_t chiffresAnnee = l3;
+        switch (ordre) {
+        case TOrdreDate::MJA: annee = n3; mois = n1; jour = n2; break;
+        case TOrdreDate::JMA: annee = n3; mois = n2; jour = n1; break;
+        case TOrdreDate::AMJ: annee = n1; mois = n2; jour = n3; chiffresAnnee = l1; break;
+        }
+        if (decalageEre > 0)
+            annee = AnneeDEre(annee, decalageEre);
+        else if (chiffresAnnee <= 2)
+            annee = AppliqueFenetreSiecle(annee);
+    } else {
+        annee = AnneeCourante();
+        const bool jourDabord = ordre == TOrdreDate::JMA;
+        jour = jourDabord ? n1 : n2;
+        mois = jourDabord ? n2 : n1;
+    }
+    LitSeparateur(texte, position, separateur);
+    SauteBlancs(texte, position);
+    if (ReglagesDate.ExtremeOrient && lectures.NomDuJour) PasseTexteFinal(texte, position);
+    return ComposeDate(annee, mois, jour, date);
+}

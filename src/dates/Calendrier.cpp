@@ -1,0 +1,83 @@
+// Gregorian checks and day counts through <chrono>, the clock's year, the
+// century window and the era years.
+#include "dates/Calendrier.h"
+
+#include "dates/ReglagesDate.h"
+#include "platform/locale/ServicesLocale.h"
+
+#include <chrono>
+
+namespace {
+
+// Serial number of 1 January 1970, the epoch of std::chrono::sys_days.
+constexpr std::int64_t SerieEpoqueUnix = 25569;
+
+constexpr std::uint32_t LangueCoreen = 0x12;
+
+// Whether the typed name stands in the era name at the position, as the
+// locale compares texts.
+bool EstALaPosition(std::string_view nomEre, std::size_t position, std::string_view nomTape) {
+    return nomEre.compare(position, nomTape.size(), nomTape) == 0 &&
+           ServicesLocaleCourants().CompareStringA(Locale::LOCALE_USER_DEFAULT, 0,
+                                                   nomEre.substr(position, nomTape.size()),
+                                                   nomTape) == Locale::CSTR_EQUAL;
+}
+
+// Whether the era name contains the typed name, never from the second byte
+// of a two-byte character.
+bool ContientNom(std::string_view nomEre, std::string_view nomTape) {
+    for (std::size_t position = 0; position + nomTape.size() <= nomEre.size();) {
+        if (EstALaPosition(nomEre, position, nomTape)) return true;
+        const bool deuxOctets = ReglagesDate.ExtremeOrient &&
+                                ReglagesDate.EstOctetDeTete(static_cast<unsigned char>(nomEre[position])) &&
+                                ServicesLocaleCourants().LongueurCaractere(nomEre.substr(position)) == 2;
+        position += deuxOctets ? 2 : 1;
+    }
+    return false;
+}
+
+std::uint16_t Modulo65536(std::int64_t annee) { return static_cast<std::uint16_t>(annee & 0xFFFF); }
+
+}  // namespace
+
+bool EstBissextile(std::uint16_t annee) { return std::chrono::year(annee).is_leap(); }
+
+bool ComposeDate(std::uint16_t annee, std::uint16_t mois, std::uint16_t jour, TDateSerie& date) {
+    if (annee < 1 || annee > 9999 || mois < 1 || mois > 12 || jour < 1 || jour > 31) return false;
+    const std::chrono::year_month_day jourCalendrier{std::chrono::year(annee), std::chrono::month(mois),
+                                                     std::chrono::day(jour)};
+    if (!jourCalendrier.ok()) return false;
+    date = static_cast<TDateSerie>(std::chrono::sys_days(jourCalendrier).time_since_epoch().count() +
+                                   SerieEpoqueUnix);
+    return true;
+}
+
+std::uint16_t AnneeCourante() { return ServicesLocaleCourants().AnneeLocale(); }
+
+std::uint16_t AppliqueFenetreSiecle(std::uint16_t annee) {
+    const std::int32_t base = static_cast<std::int32_t>(AnneeCourante()) - ReglagesDate.FenetreSiecle;
+    std::uint16_t complete = Modulo65536(std::int64_t{annee} + (base / 100) * 100);
+    if (complete < base) complete = Modulo65536(std::int64_t{complete} + 100);
+    return complete;
+}
+
+std::int32_t DecalageDEre(std::string_view nomTape) {
+    if (nomTape.empty()) return 0;
+    for (int slot = 1; slot <= ReglagesDate.NomsEres.Taille && !ReglagesDate.NomsEres[slot].EstVide(); ++slot)
+        if (ContientNom(ReglagesDate.NomsEres[slot].Vue(), nomTape)) return ReglagesDate.DecalagesEres[slot];
+    return 0;
+}
+
+std::uint16_t AnneeDEre(std::uint16_t annee, std::int32_t& decalageEre) {
+    if (ReglagesDate.LanguePrincipale == LangueCoreen) {
+        std::int64_t anneeComplete = annee;
+        if (annee <= 99) {
+            const std::int64_t decalageAbsolu = decalageEre < 0 ? -std::int64_t{decalageEre} : decalageEre;
+            anneeComplete += ((AnneeCourante() + decalageAbsolu) / 100) * 100;
+        }
+        if (decalageEre > 0) decalageEre = -decalageEre;
+        return Modulo65536(anneeComplete + decalageEre);
+    }
+    decalageEre -= 1;
+    return Modulo65536(std::int64_t{annee} + decalageEre);
+}

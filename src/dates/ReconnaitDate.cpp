@@ -1,0 +1,23 @@
+// Recognition of a whole text as a date, with or without raising.
+#include "dates/ReconnaitDate.h"
+
+#include "commun/Exceptions.h"
+#include "commun/Messages.h"
+#include "dates/AnalyseDate.h"
+
+#include <limits>
+
+bool TenteReconnaitDate(std::string_view texte, TDateSerie& date) {
+    if (texte.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return false;
+    std::int32_t position = 1;
+    TDateSerie lue = 0;
+    if (!AnalyseDate(texte, position, lue) || static_cast<std::size_t>(position) <= texte.size()) return false;
+    date = lue;
+    return true;
+}
+
+TDateSerie ReconnaitDate(const Texte& texte) {
+    TDateSerie date = 0;
+    if (!TenteReconnaitDate(texte.Vue(), date)) throw EConvertError(MessageRessource(Msg::DateIncorrecte, {texte}));
+    return date;
+}

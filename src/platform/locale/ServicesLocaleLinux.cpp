@@ -1,0 +1,220 @@
+// Answers of the locale services from glibc: locale items, eras, code pages,
+// the comparison of texts and the clock.
+#include "platform/locale/ServicesLocaleLinux.h"
+
+#include "commun/PageDeCode.h"
+#include "platform/locale/CatalogueLangues.h"
+#include "platform/locale/DonneesGlibc.h"
+#include "platform/locale/LocaleUtilisateur.h"
+
+#include <algorithm>
+#include <cstring>
+#include <cwctype>
+#include <locale.h>
+#include <wctype.h>
+
+namespace {
+
+constexpr std::uint32_t LOCALE_SYSTEM_DEFAULT = 0x800;
+constexpr std::uint32_t SousLangueParDefaut = 1 << 10;
+
+bool EstDoubleOctet(std::uint32_t pageDeCode) { return PlagesOctetsDeTete(pageDeCode)[0] != 0; }
+
+std::uint32_t PageDeCodeSysteme(const std::string& localeCaracteres) {
+    const std::uint32_t page = PageDeCodeLangue(localeCaracteres);
+    return page != 0 ? page : 1252;
+}
+
+std::optional<std::string> ElementDate(const DonneesLocaleGlibc& donnees, std::uint32_t item) {
+    switch (item) {
+    case Locale::LOCALE_SDATE: return donnees.FormatCourt.Separateur;
+    case Locale::LOCALE_SSHORTDATE: return donnees.FormatCourt.Modele;
+    case Locale::LOCALE_S1159: return donnees.SymboleAM;
+    case Locale::LOCALE_S2359: return donnees.SymbolePM;
+    default: return std::nullopt;
+    }
+}
+
+bool EstAscii(std::string_view texte) {
+    return std::all_of(texte.begin(), texte.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char MinusculeAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+// The code points of a UTF-8 text (well formed, as VersUtf8 writes it).
+std::u32string PointsDeCode(std::string_view utf8) {
+    std::u32string points;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto octet = static_cast<unsigned char>(utf8[i]);
+        const int suite = octet >= 0xF0 ? 3 : octet >= 0xE0 ? 2 : octet >= 0xC0 ? 1 : 0;
+        char32_t point = suite == 0 ? octet : octet & (0x3F >> suite);
+        for (int k = 1; k <= suite && i + static_cast<std::size_t>(k) < utf8.size(); ++k)
+            point = (point << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
+        points += point;
+        i += static_cast<std::size_t>(suite) + 1;
+    }
+    return points;
+}
+
+locale_t LocaleMinuscules() {
+    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+    return locale;
+}
+
+std::u32string PourComparaison(std::string_view octets, std::uint32_t pageDeCode, bool ignoreCasse) {
+    std::u32string points = PointsDeCode(VersUtf8(octets, pageDeCode));
+    if (ignoreCasse && LocaleMinuscules())
+        for (char32_t& point : points)
+            point = static_cast<char32_t>(towlower_l(static_cast<wint_t>(point), LocaleMinuscules()));
+    return points;
+}
+
+// Byte order of two ASCII texts, letters folded when asked: negative, 0 or
+// positive.
+int CompareAscii(std::string_view a, std::string_view b, bool ignoreCasse) {
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        const char x = ignoreCasse ? MinusculeAscii(a[i]) : a[i];
+        const char y = ignoreCasse ? MinusculeAscii(b[i]) : b[i];
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+int ResultatComparaison(int signe) { return signe < 0 ? 1 : signe == 0 ? Locale::CSTR_EQUAL : 3; }
+
+}  // namespace
+
+std::uint32_t CalendrierOptionnelLocale(const std::string& nom) {
+    const auto donnees = LitDonneesGlibc(nom);
+    if (!donnees || donnees->Eres.empty()) return 1;
+    switch (LanguePrincipaleLocale(nom)) {
+    case 0x11: return Locale::CAL_JAPAN;
+    case 0x04: return Locale::CAL_TAIWAN;
+    case 0x12: return Locale::CAL_KOREA;
+    default: return 1;
+    }
+}
+
+ServicesLocaleLinux::ServicesLocaleLinux()
+    : ServicesLocaleLinux(LocaleDateEnvironnement(), LocaleCaracteresEnvironnement()) {}
+
+ServicesLocaleLinux::ServicesLocaleLinux(std::string localeDate, std::string localeCaracteres)
+    : localeDemarrage_(std::move(localeDate)),
+      localeThread_(localeDemarrage_),
+      pageDeCodeSysteme_(PageDeCodeSysteme(localeCaracteres)) {}
+
+std::uint32_t ServicesLocaleLinux::IdentifiantLocale(const std::string& nom) {
+    auto trouve = std::find(nomsConnus_.begin(), nomsConnus_.end(), nom);
+    if (trouve == nomsConnus_.end()) trouve = nomsConnus_.insert(nomsConnus_.end(), nom);
+    const auto numero = static_cast<std::uint32_t>(trouve - nomsConnus_.begin()) + 1;
+    return (numero << 16) | SousLangueParDefaut | LanguePrincipaleLocale(nom);
+}
+
+std::string ServicesLocaleLinux::NomLocale(std::uint32_t idLocale) const {
+    if (idLocale == Locale::LOCALE_USER_DEFAULT) return LocaleUtilisateurParDefaut(localeDemarrage_);
+    if (idLocale == LOCALE_SYSTEM_DEFAULT) return localeDemarrage_;
+    const std::uint32_t numero = idLocale >> 16;
+    if (numero == 0 || numero > nomsConnus_.size()) return {};
+    const std::string& nom = nomsConnus_[numero - 1];
+    const bool memeLangue = (idLocale & 0xFFFF) == (SousLangueParDefaut | LanguePrincipaleLocale(nom));
+    return memeLangue ? nom : std::string();
+}
+
+std::uint32_t ServicesLocaleLinux::GetThreadLocale() {
+    if (!LitDonneesGlibc(localeThread_)) return 0;
+    return IdentifiantLocale(localeThread_);
+}
+
+void ServicesLocaleLinux::SetThreadLocale(std::uint32_t idLocale) {
+    if (std::string nom = NomLocale(idLocale); !nom.empty()) localeThread_ = std::move(nom);
+}
+
+std::uint32_t ServicesLocaleLinux::PageDeCodeTextes(const std::string& nom) const {
+    const std::uint32_t page = PageDeCodeLangue(nom);
+    return page != 0 ? page : pageDeCodeSysteme_;
+}
+
+std::optional<std::string> ServicesLocaleLinux::ValeurElement(const std::string& nom, std::uint32_t item) const {
+    const auto donnees = LitDonneesGlibc(nom);
+    if (!donnees) return std::nullopt;
+    switch (item) {
+    case Locale::LOCALE_IDEFAULTANSICODEPAGE: return std::to_string(PageDeCodeLangue(nom));
+    case Locale::LOCALE_ICALENDARTYPE: return "1";
+    case Locale::LOCALE_IOPTIONALCALENDAR: return std::to_string(CalendrierOptionnelLocale(nom));
+    default: break;
+    }
+    const auto valeur = ElementDate(*donnees, item);
+    if (!valeur) return std::nullopt;
+    return DepuisUtf8(*valeur, PageDeCodeTextes(nom)).Octets();
+}
+
+int ServicesLocaleLinux::GetLocaleInfoA(std::uint32_t idLocale, std::uint32_t item, char* place, int taille) {
+    const std::string nom = NomLocale(idLocale);
+    if (nom.empty() || taille < 0) return 0;
+    const auto valeur = ValeurElement(nom, item);
+    if (!valeur) return 0;
+    const int necessaire = static_cast<int>(valeur->size()) + 1;
+    if (taille == 0) return necessaire;
+    if (necessaire > taille) return 0;
+    std::memcpy(place, valeur->c_str(), static_cast<std::size_t>(necessaire));
+    return necessaire;
+}
+
+bool ServicesLocaleLinux::EnumCalendarInfoA(const std::function<bool(const char*)>& rappel, std::uint32_t idLocale,
+                                            std::uint32_t calendrier, std::uint32_t item) {
+    const std::string nom = NomLocale(idLocale);
+    if (nom.empty() || calendrier == 1 || calendrier != CalendrierOptionnelLocale(nom)) return false;
+    if (item != Locale::CAL_SERASTRING && item != Locale::CAL_IYEAROFFSETRANGE) return false;
+    const auto donnees = LitDonneesGlibc(nom);
+    if (!donnees) return false;
+    for (const EreGlibc& ere : donnees->Eres) {
+        const std::string valeur = item == Locale::CAL_SERASTRING
+                                       ? DepuisUtf8(ere.Nom, PageDeCodeTextes(nom)).Octets()
+                                       : std::to_string(ere.DecalageAnnee);
+        if (!rappel(valeur.c_str())) break;
+    }
+    return true;
+}
+
+bool ServicesLocaleLinux::GetCPInfo(std::uint32_t pageDeCode, std::array<unsigned char, 12>& octetsDeTete) {
+    if (pageDeCode == 0) pageDeCode = pageDeCodeSysteme_;
+    if (!PageDeCodeConnue(pageDeCode)) return false;
+    octetsDeTete = PlagesOctetsDeTete(pageDeCode);
+    return true;
+}
+
+std::uint32_t ServicesLocaleLinux::GetACP() { return pageDeCodeSysteme_; }
+
+int ServicesLocaleLinux::GetSystemMetrics(int index) {
+    return index == Locale::SM_DBCSENABLED && EstDoubleOctet(pageDeCodeSysteme_) ? 1 : 0;
+}
+
+std::optional<std::uint32_t> ServicesLocaleLinux::IdentifiantPlateforme() { return Locale::VER_PLATFORM_WIN32_NT; }
+
+int ServicesLocaleLinux::LongueurCaractere(std::string_view reste) {
+    const bool deuxOctets = reste.size() >= 2 && reste[1] != '\0' &&
+                            ::EstOctetDeTete(pageDeCodeSysteme_, static_cast<unsigned char>(reste[0]));
+    return deuxOctets ? 2 : 1;
+}
+
+int ServicesLocaleLinux::CompareStringA(std::uint32_t idLocale, std::uint32_t options, std::string_view a,
+                                        std::string_view b) {
+    const bool ignoreCasse = (options & Locale::NORM_IGNORECASE) != 0;
+    if (EstAscii(a) && EstAscii(b)) return ResultatComparaison(CompareAscii(a, b, ignoreCasse));
+    const std::string nom = NomLocale(idLocale);
+    const std::uint32_t page = nom.empty() ? pageDeCodeSysteme_ : PageDeCodeTextes(nom);
+    const std::u32string pointsA = PourComparaison(a, page, ignoreCasse);
+    const std::u32string pointsB = PourComparaison(b, page, ignoreCasse);
+    return ResultatComparaison(pointsA.compare(pointsB));
+}
+
+std::uint16_t ServicesLocaleLinux::AnneeLocale() {
+    const std::time_t maintenant = std::time(nullptr);
+    if (maintenant != secondeAnnee_) {
+        std::tm local{};
+        localtime_r(&maintenant, &local);
+        anneeLue_ = static_cast<std::uint16_t>(local.tm_year + 1900);
+        secondeAnnee_ = maintenant;
+    }
+    return anneeLue_;
+}
