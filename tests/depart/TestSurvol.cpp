@@ -30,6 +30,7 @@ struct CasType {
     std::string derniereLigne;
     const char* typeActes;
     std::int32_t nbChamps;
+    friend void PrintTo(const CasType& cas, std::ostream* flux) { *flux << cas.nom; }
 };
 
 class TypeDesActes : public TestSurvol, public ::testing::WithParamInterface<CasType> {};
@@ -60,6 +61,7 @@ struct CasMarque {
     std::string octets;
     bool marque;
     std::int32_t nbLignes;
+    friend void PrintTo(const CasMarque& cas, std::ostream* flux) { *flux << cas.nom; }
 };
 
 class MarqueExport : public TestSurvol, public ::testing::WithParamInterface<CasMarque> {};

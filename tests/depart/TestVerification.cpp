@@ -6,6 +6,7 @@
 #include "depart/Verification.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -60,6 +61,7 @@ struct CasRapport {
     const char* nom;
     std::vector<std::string> lignes;
     std::vector<Texte> rapport;
+    friend void PrintTo(const CasRapport& cas, std::ostream* flux) { *flux << cas.nom; }
 };
 
 class RapportDesDates : public TestVerification, public ::testing::WithParamInterface<CasRapport> {};
@@ -142,18 +144,21 @@ TEST_F(TestVerification, SansTypeDActesLaLigneNEstPasRangee) {
     EXPECT_EQ(NbErreurs, 3);
 }
 
-TEST_F(TestVerification, UnFichierRaccourciDonneDesLignesVides) {
-    Ouvre(Export({LigneExport("a", "01/01/1850"), LigneExport("b", "01/01/1850")}));
-    std::filesystem::resize_file(chemin_, 0);
-    Traite();
-    EXPECT_EQ(observateur_.rapport, (std::vector<Texte>{Texte(" : "), Texte(" : ")}));
-}
-
-TEST_F(TestVerification, UnFichierSupprimeSeLitEncoreParSonOuverture) {
-    Ouvre(Export({LigneExport("a", "1850")}));
-    std::filesystem::remove(chemin_);
-    Traite();
-    EXPECT_EQ(observateur_.rapport, (std::vector<Texte>{Texte("a : 1850")}));
+// The reader refuses a file changed or removed after it was surveyed: the
+// check stops with an input/output failure instead of reading other lines.
+TEST_F(TestVerification, UnFichierChangeApresOuvreArreteLeControle) {
+    const std::vector<std::function<void(const std::string&)>> changements = {
+        [](const std::string& chemin) { std::filesystem::resize_file(chemin, 0); },
+        [](const std::string& chemin) { std::ofstream(chemin, std::ios::app) << "ajout\r\n"; },
+        [](const std::string& chemin) { std::filesystem::remove(chemin); },
+    };
+    for (const auto& change : changements) {
+        ReinitialiseDepart();
+        Ouvre(Export({LigneExport("a", "01/01/1850"), LigneExport("b", "1850")}));
+        change(chemin_);
+        DebuteVerification();
+        EXPECT_THROW(VerifieEnregistrements(observateur_), EInOutError);
+    }
 }
 
 TEST_F(TestVerification, UnRapportPleinArreteSansCompterLaLigneRefusee) {
@@ -169,6 +174,7 @@ TEST_F(TestVerification, UnRapportPleinArreteSansCompterLaLigneRefusee) {
 struct CasDate {
     const char* texte;
     bool valide;
+    friend void PrintTo(const CasDate& cas, std::ostream* flux) { *flux << '"' << cas.texte << '"'; }
 };
 
 class DateValideFrancaise : public EtatPropre, public ::testing::WithParamInterface<CasDate> {};
