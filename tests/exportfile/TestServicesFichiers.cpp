@@ -1,0 +1,250 @@
+// The POSIX file services through the reader: failure codes and their
+// messages, names, special files, descriptors, and files that another
+// program writes while the tool reads them.
+#include "DossierTemporaire.h"
+#include "LectureComplete.h"
+
+#include "commun/Exceptions.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using ::testing::ElementsAre;
+using namespace std::string_literals;
+
+namespace {
+
+// The failure that opening nom raises, and the state it leaves.
+EInOutError EchecOuverture(const std::string& nom) {
+    LecteurLignes fichier;
+    AssocieNom(fichier, Texte(nom));
+    OuvreLecture(fichier);
+    try {
+        ControleES();
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(fichier.Mode, ModeFichier::Ferme) << nom;
+        return e;
+    }
+    ADD_FAILURE() << nom << " opened";
+    return EInOutError(Texte(), 0);
+}
+
+int NombreDescripteurs() {
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) ++n;
+    return n;
+}
+
+// A second program opens the file for writing, writes texte at its end (or
+// nothing) and ends.
+void EcritureParUnAutreProgramme(const std::string& nom, const std::string& texte) {
+    const pid_t enfant = ::fork();
+    if (enfant == 0) {
+        const int fd = ::open(nom.c_str(), O_WRONLY | O_APPEND);
+        const bool ok = fd >= 0 && ::write(fd, texte.data(), texte.size()) == static_cast<ssize_t>(texte.size());
+        ::_exit(ok ? 0 : 1);
+    }
+    int etat = 0;
+    while (::waitpid(enfant, &etat, 0) < 0 && errno == EINTR) {
+    }
+    ASSERT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0);
+}
+
+struct CasEchec {
+    const char* quoi;
+    std::string chemin;  // inside the temporary folder
+    std::int32_t code;
+    std::string message;
+};
+
+TEST(ServicesFichiers, LesEchecsDOuvertureOntLeCodeEtLeMessageDeLeurSens) {
+    DossierTemporaire dossier;
+    dossier.Ecrit("present.txt", "x\n");
+    std::filesystem::create_directory(dossier.Chemin() / "dossier");
+    ::mkfifo((dossier.Chemin() / "tube").c_str(), 0600);
+    const CasEchec cas[] = {
+        {"fichier absent", "absent.txt", 2, "Fichier introuvable"},
+        {"dossier absent", "absent/export.txt", 3, "Nom de fichier incorrect"},
+        {"fichier pris pour un dossier", "present.txt/export.txt", 3, "Nom de fichier incorrect"},
+        {"dossier", "dossier", 5, "Acc\xE8s au fichier refus\xE9"},
+        {"tube sans ecrivain", "tube", 5, "Acc\xE8s au fichier refus\xE9"},
+        {"zero dans le nom", "present.txt\0.autre"s, 123, "Erreur E/S 123"},
+    };
+    for (const CasEchec& c : cas) {
+        const EInOutError e = EchecOuverture((dossier.Chemin() / "").string() + c.chemin);
+        EXPECT_EQ(e.CodeErreur, c.code) << c.quoi;
+        EXPECT_EQ(e.Message().Octets(), c.message) << c.quoi;
+    }
+    EXPECT_EQ(EchecOuverture("/dev/null").CodeErreur, 5);
+}
+
+TEST(ServicesFichiers, TropDeFichiersOuverts) {
+    rlimit avant{};
+    ::getrlimit(RLIMIT_NOFILE, &avant);
+    DossierTemporaire dossier;
+    const std::string nom = dossier.Ecrit("f.txt", "x\n");
+    std::vector<int> pris;
+    rlimit basse = avant;
+    basse.rlim_cur = static_cast<rlim_t>(NombreDescripteurs() + 8);
+    ::setrlimit(RLIMIT_NOFILE, &basse);
+    for (int fd; (fd = ::dup(0)) >= 0;) pris.push_back(fd);
+    const std::int32_t code = EchecOuverture(nom).CodeErreur;
+    for (int fd : pris) ::close(fd);
+    ::setrlimit(RLIMIT_NOFILE, &avant);
+    EXPECT_EQ(code, 4);
+}
+
+TEST(ServicesFichiers, AccesRefuseSansDroitDeLecture) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    DossierTemporaire dossier;
+    const std::string nom = dossier.Ecrit("f.txt", "x\n");
+    ::chmod(nom.c_str(), 0);
+    EXPECT_EQ(EchecOuverture(nom).CodeErreur, 5);
+}
+
+TEST(ServicesFichiers, UnNomAccentueOuTresLongOuvreLeBonFichier) {
+    DossierTemporaire dossier;
+    EXPECT_THAT(LitToutesLesLignes(dossier.Ecrit("G\xC3\xA9n\xC3\xA9" "alogie \xC3\xA9t\xC3\xA9/export.txt", "vrai\n")),
+                ElementsAre("vrai"));
+    // A long path whose first 259 bytes name another, existing file.
+    const std::string dossierLong = std::string(120, 'd') + "/" + std::string(120, 'e');
+    const std::string nomLong = dossier.Ecrit(dossierLong + "/" + std::string(200, 'f'), "vrai\n");
+    ASSERT_GT(nomLong.size(), 259u);
+    dossier.Ecrit(nomLong.substr(dossier.Chemin().string().size() + 1, 259 - dossier.Chemin().string().size() - 1),
+                  "faux\n");
+    EXPECT_THAT(LitToutesLesLignes(nomLong), ElementsAre("vrai"));
+}
+
+TEST(ServicesFichiers, AssocierUnNomOuDetruireLeLecteurLibereLeFichier) {
+    DossierTemporaire dossier;
+    const std::string nom = dossier.Ecrit("f.txt", "x\n");
+    const int avant = NombreDescripteurs();
+    {
+        LecteurLignes fichier;
+        AssocieNom(fichier, Texte(nom));
+        OuvreLecture(fichier);
+        ControleES();
+        OuvreLecture(fichier);  // the rewind closes before reopening
+        ControleES();
+        EXPECT_EQ(NombreDescripteurs(), avant + 1);
+        AssocieNom(fichier, Texte(nom));
+        EXPECT_EQ(NombreDescripteurs(), avant);
+        OuvreLecture(fichier);
+        ControleES();
+    }
+    EXPECT_EQ(NombreDescripteurs(), avant);
+    // Nothing holds the file any more: it can be written.
+    EcritureParUnAutreProgramme(nom, "y\n");
+}
+
+TEST(ServicesFichiers, UnFichierOuvertEnEcritureAilleursEstRefuse) {
+    DossierTemporaire dossier;
+    const std::string nom = dossier.Ecrit("f.txt", "x\n");
+    std::ofstream ecrivain(nom, std::ios::app);
+    EXPECT_EQ(EchecOuverture(nom).CodeErreur, 32);
+    ecrivain.close();
+    EXPECT_THAT(LitToutesLesLignes(nom), ElementsAre("x"));
+}
+
+// A cooperating program that asks for a write lock while the tool reads is
+// refused it.
+TEST(ServicesFichiers, UnAutreProgrammeNObtientPasDeVerrouEnEcriture) {
+    DossierTemporaire dossier;
+    const std::string nom = dossier.Ecrit("f.txt", "x\n");
+    LecteurLignes fichier;
+    AssocieNom(fichier, Texte(nom));
+    OuvreLecture(fichier);
+    ControleES();
+    const pid_t enfant = ::fork();
+    if (enfant == 0) {
+        const int fd = ::open(nom.c_str(), O_RDWR);
+        struct flock verrou {};
+        verrou.l_type = F_WRLCK;
+        verrou.l_whence = SEEK_SET;
+        ::_exit(fd >= 0 && ::fcntl(fd, F_OFD_SETLK, &verrou) != 0 ? 0 : 1);
+    }
+    int etat = 0;
+    while (::waitpid(enfant, &etat, 0) < 0 && errno == EINTR) {
+    }
+    EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0);
+}
+
+// Between the counting pass and the check, or during the check, another
+// program changes the file: the reading fails with 32 rather than report on
+// other content than the one counted.
+struct CasChangement {
+    const char* quoi;
+    void (*change)(const std::string& nom);
+    std::int32_t codeAuRetour;  // when done while the file is closed; 0: nothing to see
+};
+
+const CasChangement casChangements[] = {
+    {"ajout", [](const std::string& nom) { EcritureParUnAutreProgramme(nom, "ajout\n"); }, 32},
+    {"ouverture en ecriture sans rien ecrire", [](const std::string& nom) { EcritureParUnAutreProgramme(nom, ""); }, 0},
+    {"troncature", [](const std::string& nom) { ASSERT_EQ(::truncate(nom.c_str(), 10), 0); }, 32},
+    {"remplacement", [](const std::string& nom) {
+         std::ofstream(nom + ".neuf") << "autre\n";
+         std::filesystem::rename(nom + ".neuf", nom);
+     }, 32},
+    {"suppression", [](const std::string& nom) { std::filesystem::remove(nom); }, 2},
+};
+
+std::string ExportDeTest() {
+    std::string contenu;
+    for (int i = 0; i < 100; ++i) contenu += "ligne " + std::to_string(i) + ";champ;champ\r\n";
+    return contenu;
+}
+
+TEST(ServicesFichiers, UnChangementPendantLaLectureEchoueAvec32) {
+    for (const CasChangement& c : casChangements) {
+        DossierTemporaire dossier;
+        const std::string nom = dossier.Ecrit("f.txt", ExportDeTest());
+        LecteurLignes fichier;
+        AssocieNom(fichier, Texte(nom));
+        OuvreLecture(fichier);
+        ControleES();
+        Texte ligne;
+        LitLigne(fichier, ligne);
+        PasseLigne(fichier);
+        ControleES();
+        c.change(nom);
+        try {
+            LitLignesRestantes(fichier);
+            ADD_FAILURE() << c.quoi << ": read to the end";
+        } catch (const EInOutError& e) {
+            EXPECT_EQ(e.CodeErreur, 32) << c.quoi;
+            EXPECT_EQ(e.Message(), Texte("Erreur E/S 32")) << c.quoi;
+        }
+    }
+}
+
+TEST(ServicesFichiers, UnChangementEntreComptageEtRetourAuDebutEchoueAvec32) {
+    for (const CasChangement& c : casChangements) {
+        if (c.codeAuRetour == 0) continue;
+        DossierTemporaire dossier;
+        const std::string nom = dossier.Ecrit("f.txt", ExportDeTest());
+        LecteurLignes fichier;
+        AssocieNom(fichier, Texte(nom));
+        OuvreLecture(fichier);
+        ControleES();
+        EXPECT_EQ(LitLignesRestantes(fichier).size(), 100u);
+        FermeFichier(fichier);
+        ControleES();
+        c.change(nom);
+        OuvreLecture(fichier);
+        try {
+            ControleES();
+            ADD_FAILURE() << c.quoi << ": reopened";
+        } catch (const EInOutError& e) {
+            EXPECT_EQ(e.CodeErreur, c.codeAuRetour) << c.quoi;
+        }
+    }
+}
+
+}  // namespace
