@@ -1,0 +1,155 @@
+// The application object: title, event loop, message boxes, the request to
+// end, failure display and the reload of the regional date settings.
+#include "application/Application.h"
+
+#include "application/Apparence.h"
+#include "application/BoiteMessage.h"
+#include "application/MessageErreur.h"
+#include "application/SurveillanceReglages.h"
+#include "application/TexteQt.h"
+#include "application/TitreApplication.h"
+#include "commun/Messages.h"
+#include "dates/ReglagesDate.h"
+#include "platform/locale/LocaleUtilisateur.h"
+#include "platform/locale/ServicesLocale.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QWidget>
+
+#include <cstdio>
+#include <new>
+
+TApplication* Application = nullptr;
+
+namespace {
+
+// The request to end, as it waits in the event queue.
+const QEvent::Type EvenementFin = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+std::optional<QString> MontreDialogueOuverture(const QString& nomInitial) {
+    QFileDialog dialogue(QApplication::activeWindow());
+    dialogue.setFileMode(QFileDialog::AnyFile);
+    dialogue.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogue.setWindowModality(Qt::ApplicationModal);
+    if (!nomInitial.isEmpty()) dialogue.selectFile(nomInitial);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
+    return dialogue.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    Application = this;
+    setQuitOnLastWindowClosed(false);
+    titre_ = TitreDepuisChemin(DepuisQString(applicationFilePath()));
+    Apparence::Installe(*this);
+    surveillance_ = std::make_unique<SurveillanceReglages>(QString::fromStdString(FichierLocaleUtilisateur().string()),
+                                                          [this] { ExecuteGarde([this] { ReglagesChanges(); }); });
+}
+
+TApplication::~TApplication() {
+    surveillance_.reset();
+    if (Application == this) Application = nullptr;
+}
+
+int TApplication::BoucleEvenements() {
+    QEventLoop boucle;
+    boucle_ = &boucle;
+    if (!finPrise_) boucle.exec();
+    return 0;
+}
+
+int TApplication::AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) {
+    int bouton = IDOK;
+    ExecuteModal([&] {
+        bouton = RepondeurBoites ? RepondeurBoites(texte, titre, drapeaux) : MontreBoiteMessage(texte, titre, drapeaux);
+    });
+    return bouton;
+}
+
+void TApplication::DemandeFin() {
+    postEvent(this, new QEvent(EvenementFin));
+}
+
+void TApplication::PrendFin() {
+    finPrise_ = true;
+    // Only the main loop ends: a box still open inside a handler keeps its own
+    // loop until the user closes it, and the main loop stops after that.
+    if (boucle_) boucle_->exit(0);
+}
+
+void TApplication::AfficheErreur(const Exception& echec) {
+    AfficheMessage(AvecPointFinal(echec.Message()), TitreApplication(), MB_ICONSTOP);
+}
+
+void TApplication::GereEchec(std::exception_ptr echec) noexcept {
+    try {
+        if (QWidget* tenant = QWidget::mouseGrabber()) tenant->releaseMouse();
+        try {
+            std::rethrow_exception(echec);
+        } catch (const EAbort&) {
+        } catch (const Exception& e) {
+            AfficheErreur(e);
+        } catch (const std::bad_alloc&) {
+            AfficheErreur(Exception(MessageRessource(Msg::MemoireInsuffisante)));
+        } catch (const std::exception& e) {
+            AfficheErreur(Exception(MessageRessource(Msg::ErreurInterne, {DepuisQString(QString::fromUtf8(e.what()))})));
+        } catch (...) {
+            AfficheErreur(Exception(MessageRessource(Msg::ErreurInterne, {Texte("exception inconnue")})));
+        }
+    } catch (...) {
+        // Showing the failure failed too (out of memory): say it where we still can.
+        std::fputs("Controle : une erreur n'a pas pu être affichée\n", stderr);
+    }
+}
+
+void TApplication::ExecuteGarde(const std::function<void()>& gestionnaire) noexcept {
+    try {
+        gestionnaire();
+    } catch (...) {
+        GereEchec(std::current_exception());
+    }
+}
+
+void TApplication::ExecuteModal(const std::function<void()>& attente) {
+    // Put back, whatever happens inside, the window that was active and the
+    // control that had the focus.
+    struct Retour {
+        QPointer<QWidget> actif = QApplication::activeWindow();
+        QPointer<QWidget> focus = QApplication::focusWidget();
+        ~Retour() {
+            if (actif) actif->activateWindow();
+            if (focus) focus->setFocus(Qt::OtherFocusReason);
+        }
+    } retour;
+    attente();
+}
+
+std::optional<QString> TApplication::ChoisitFichier(const QString& nomInitial) {
+    std::optional<QString> choix;
+    ExecuteModal([&] { choix = RepondeurDialogue ? RepondeurDialogue(nomInitial) : MontreDialogueOuverture(nomInitial); });
+    if (choix) *choix = QFileInfo(*choix).absoluteFilePath();
+    return choix;
+}
+
+void TApplication::ReglagesChanges() {
+    if (!MajReglagesAuChangement) return;
+    ServicesLocaleCourants().SetThreadLocale(Locale::LOCALE_USER_DEFAULT);
+    ChargeReglagesDate();
+}
+
+bool TApplication::notify(QObject* destinataire, QEvent* evenement) {
+    try {
+        return QApplication::notify(destinataire, evenement);
+    } catch (...) {
+        GereEchec(std::current_exception());
+        return true;
+    }
+}
+
+bool TApplication::event(QEvent* evenement) {
+    if (evenement->type() != EvenementFin) return QApplication::event(evenement);
+    PrendFin();
+    return true;
+}

@@ -1,0 +1,38 @@
+// The watch over the user's regional-format file.
+#include "application/SurveillanceReglages.h"
+
+#include <QFileInfo>
+
+SurveillanceReglages::SurveillanceReglages(QString fichier, std::function<void()> annonce)
+    : fichier_(std::move(fichier)), annonce_(std::move(annonce)), vue_(EmpreinteActuelle()) {
+    // The folder is watched too: an editor that replaces the file ends the
+    // watch over the file itself, and the file may not exist yet.
+    if (fichier_.isEmpty()) return;
+    const QString dossier = QFileInfo(fichier_).absolutePath();
+    if (QFileInfo::exists(dossier)) observateur_.addPath(dossier);
+    if (vue_.existe) observateur_.addPath(fichier_);
+    connect(&observateur_, &QFileSystemWatcher::fileChanged, this, &SurveillanceReglages::FichierModifie);
+    connect(&observateur_, &QFileSystemWatcher::directoryChanged, this, &SurveillanceReglages::DossierModifie);
+}
+
+SurveillanceReglages::Empreinte SurveillanceReglages::EmpreinteActuelle() const {
+    const QFileInfo info(fichier_);
+    if (!info.exists()) return {};
+    return {true, info.lastModified(), info.size()};
+}
+
+void SurveillanceReglages::FichierModifie() {
+    Annonce(EmpreinteActuelle());
+}
+
+void SurveillanceReglages::DossierModifie() {
+    const Empreinte actuelle = EmpreinteActuelle();
+    if (actuelle != vue_) Annonce(actuelle);
+}
+
+void SurveillanceReglages::Annonce(const Empreinte& actuelle) {
+    vue_ = actuelle;
+    // A replaced file is a new file: watch it again.
+    if (actuelle.existe && !observateur_.files().contains(fichier_)) observateur_.addPath(fichier_);
+    annonce_();
+}

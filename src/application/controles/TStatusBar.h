@@ -1,0 +1,36 @@
+// TStatusBar: a bar of panels with lowered bevels along the bottom of its
+// window, with a size grip at its right end. Panels lie side by side from
+// the left, each as wide as its width, except the last, which reaches the
+// right end. It shows no hints.
+#pragma once
+
+#include <QSizeGrip>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+struct Panneau {
+    int largeur = 0;
+    QString texte;
+};
+
+class TStatusBar : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TStatusBar(QWidget* parent = nullptr);
+
+    void FixePanneaux(std::vector<Panneau> panneaux);
+    const std::vector<Panneau>& Panneaux() const { return panneaux_; }
+    // The rectangle of panel i, in the bar's coordinates.
+    QRect RectanglePanneau(std::size_t i) const;
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
+    std::vector<Panneau> panneaux_;
+    QSizeGrip* poignee_;
+};
