@@ -3,22 +3,13 @@
 #include "commun/Exceptions.h"
 #include "dates/ReconnaitDate.h"
 #include "dates/ReglagesFrancais.h"
+#include "SerieAttendue.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
-
-// Serial day of a Gregorian date, for the expectations.
-TDateSerie Serie(int annee, int mois, int jour) {
-    const int a = mois <= 2 ? annee - 1 : annee;
-    const int ere = a / 400;
-    const int anneeDeLEre = a - ere * 400;
-    const int jourDeLAnnee = (153 * (mois + (mois > 2 ? -3 : 9)) + 2) / 5 + jour - 1;
-    const int jourDeLEre = anneeDeLEre * 365 + anneeDeLEre / 4 - anneeDeLEre / 100 + jourDeLAnnee;
-    return ere * 146097 + jourDeLEre - 719468 + 25569;
-}
 
 struct CasAccepte {
     std::string texte;

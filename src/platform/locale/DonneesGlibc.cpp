@@ -24,8 +24,9 @@ public:
 
     bool Existe() const { return locale_ != locale_t{}; }
     const char* Element(nl_item element) const { return nl_langinfo_l(element, locale_); }
+    // A word item of glibc: only the low 32 bits of the answer hold it.
     std::size_t NombreEres() const {
-        return static_cast<std::size_t>(reinterpret_cast<std::intptr_t>(Element(_NL_TIME_ERA_NUM_ENTRIES)));
+        return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(Element(_NL_TIME_ERA_NUM_ENTRIES)));
     }
 
 private:
@@ -221,7 +222,8 @@ std::optional<DonneesLocaleGlibc> LitDonneesGlibc(const std::string& nomLocale) 
     donnees.SymbolePM = EnUtf8(locale.Element(PM_STR), jeu);
     std::vector<std::string> descriptions;
     const char* description = locale.Element(ERA);
-    for (std::size_t i = 0; i < locale.NombreEres() && description; ++i) {
+    const std::size_t nombre = locale.NombreEres();
+    for (std::size_t i = 0; i < nombre && description && *description; ++i) {
         descriptions.push_back(EnUtf8(description, jeu));
         description += std::strlen(description) + 1;
     }
