@@ -133,32 +133,43 @@ TEST(LecteurLignes, LeCtrlZEnDebutDeLigneEstLaFinDuFichier) {
     EXPECT_TRUE(FinDeFichier(fichier));
 }
 
+// A line of tens of megabytes is read whole, and the next one follows.
+TEST(LecteurLignes, UneLigneDeDizainesDeMegaoctetsEstLueEntiere) {
+    DossierTemporaire dossier;
+    std::string longue(30'000'000, 'l');
+    longue[12'345'678] = '\r';  // dropped
+    const std::string nom = dossier.Ecrit("long.txt", longue + "\r\nsuite");
+    const Lignes lignes = LitToutesLesLignes(nom);
+    ASSERT_EQ(lignes.size(), 2u);
+    EXPECT_EQ(lignes[0], std::string(29'999'999, 'l'));
+    EXPECT_EQ(lignes[1], "suite");
+}
+
 // The codes of misuse, and the state the variable is left in.
 TEST(LecteurLignes, UsagesHorsEtatLaissentLeurCode) {
     DossierTemporaire dossier;
     const std::string nom = dossier.Ecrit("f.txt", "ligne\n");
+    enum class Etat { NonLie, Ferme, Ouvert };
     struct Cas {
         const char* quoi;
+        Etat depart;
         void (*operation)(LecteurLignes&);
-        bool ouvrir;
         std::int32_t code;
     };
     const Cas cas[] = {
-        {"ouvrir sans nom", [](LecteurLignes& f) { OuvreLecture(f); }, false, 102},
-        {"fermer sans nom", [](LecteurLignes& f) { FermeFichier(f); }, false, 103},
-        {"fermer deux fois", [](LecteurLignes& f) { FermeFichier(f); ControleES(); FermeFichier(f); }, true, 103},
-        {"lire apres fermeture", [](LecteurLignes& f) { FermeFichier(f); ControleES(); Texte t; LitLigne(f, t); }, true, 104},
-        {"passer apres fermeture", [](LecteurLignes& f) { FermeFichier(f); ControleES(); PasseLigne(f); }, true, 104},
-        {"fin apres fermeture", [](LecteurLignes& f) { FermeFichier(f); ControleES(); EXPECT_TRUE(FinDeFichier(f)); }, true, 104},
-        {"lire sans ouvrir", [](LecteurLignes& f) { Texte t; LitLigne(f, t); }, false, 104},
+        {"ouvrir sans nom", Etat::NonLie, [](LecteurLignes& f) { OuvreLecture(f); }, 102},
+        {"fermer sans nom", Etat::NonLie, [](LecteurLignes& f) { FermeFichier(f); }, 103},
+        {"fermer sans ouvrir", Etat::Ferme, [](LecteurLignes& f) { FermeFichier(f); }, 103},
+        {"fermer deux fois", Etat::Ouvert, [](LecteurLignes& f) { FermeFichier(f); ControleES(); FermeFichier(f); }, 103},
+        {"lire sans ouvrir", Etat::Ferme, [](LecteurLignes& f) { Texte t("x"); LitLigne(f, t); EXPECT_TRUE(t.EstVide()); }, 104},
+        {"lire apres fermeture", Etat::Ouvert, [](LecteurLignes& f) { FermeFichier(f); ControleES(); Texte t; LitLigne(f, t); }, 104},
+        {"passer apres fermeture", Etat::Ouvert, [](LecteurLignes& f) { FermeFichier(f); ControleES(); PasseLigne(f); }, 104},
+        {"fin apres fermeture", Etat::Ouvert, [](LecteurLignes& f) { FermeFichier(f); ControleES(); EXPECT_TRUE(FinDeFichier(f)); }, 104},
     };
     for (const Cas& c : cas) {
         LecteurLignes fichier;
-        if (c.ouvrir || c.code != 102) AssocieNom(fichier, Texte(nom));
-        if (c.code == 102 || c.code == 103) {
-            if (!c.ouvrir && c.code == 103) fichier.Mode = 0;  // never bound
-        }
-        if (c.ouvrir) {
+        if (c.depart != Etat::NonLie) AssocieNom(fichier, Texte(nom));
+        if (c.depart == Etat::Ouvert) {
             OuvreLecture(fichier);
             ControleES();
         }

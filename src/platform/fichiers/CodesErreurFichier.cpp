@@ -44,7 +44,6 @@ std::int32_t CodeEchecSysteme(int erreur) {
         case EACCES:
         case EPERM:
         case EISDIR: return CodeFichier::AccesRefuse;
-        case ETXTBSY: return CodeFichier::Partage;
         default: return CodeFichier::BaseErrno + erreur;
     }
 }
