@@ -1,8 +1,9 @@
 // A GoogleTest fixture for the survey and the check: each case starts from the
-// state of a fresh run, under French short dates, with a temporary folder.
+// state of a fresh run, under French regional settings with the clock in
+// 2026, with a temporary folder.
 #pragma once
 
-#include "dates/ReglagesDate.h"
+#include "dates/ReglagesFrancais.h"
 #include "depart/Depart.h"
 #include "depart/OutilsExport.h"
 
@@ -10,19 +11,9 @@
 
 class EtatPropre : public ::testing::Test {
 protected:
-    EtatPropre() {
-        ReinitialiseDepart();
-        reglagesAvant_ = ReglagesDate;
-        ReglagesDate.FormatDateCourt = Texte("dd/MM/yyyy");
-        ReglagesDate.SeparateurDate = '/';
-    }
-    ~EtatPropre() override {
-        ReinitialiseDepart();
-        ReglagesDate = reglagesAvant_;
-    }
+    EtatPropre() { ReinitialiseDepart(); }
+    ~EtatPropre() override { ReinitialiseDepart(); }
 
+    ReglagesFrancais reglages_{2026};
     DossierTemporaire dossier_;
-
-private:
-    TReglagesDate reglagesAvant_;
 };

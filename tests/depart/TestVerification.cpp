@@ -187,6 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Cas, DateValideFrancaise,
                          ::testing::Values(CasDate{"12/03/1850", true}, CasDate{"29/02/1852", true},
                                            CasDate{"29/02/1850", false}, CasDate{"31/02/1850", false},
                                            CasDate{"1850", false}, CasDate{"", false},
+                                           CasDate{"29/02", false}, CasDate{"28/02", true},
                                            CasDate{"12-03-1850", false}, CasDate{"12/03/1850x", false}));
 
 }  // namespace

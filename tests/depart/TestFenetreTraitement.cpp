@@ -1,0 +1,242 @@
+// "Ouvre" and "Traite" through the real window under the offscreen platform,
+// on real files in a temporary folder; message boxes and the open dialog are
+// answered by the test. The cases that end the run come last, since the
+// request to end, once taken, stays taken.
+#include "application/ApplicationDeTest.h"
+#include "application/BoitesRepondues.h"
+#include "dates/ReglagesFrancais.h"
+#include "depart/Accueil.h"
+#include "depart/Depart.h"
+#include "depart/OutilsExport.h"
+#include "platform/fichiers/ServicesFichiersSimules.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const Texte Bravo("Bravo !");
+const BoiteVue Termine{Texte("Contr\xF4le termin\xE9 !"), Bravo, 0x40};
+const BoiteVue Copiez{Texte("Copiez les r\xE9sultats !"), Bravo, 0x40};
+const BoiteVue PasUnExport{Texte("Ce n'est pas un fichier export de Tabrenn 3!"), Texte("Attention !"), 0x10};
+
+BoiteVue Echec(const char* message) {
+    return {Texte(message), Application->TitreApplication(), 0x10};
+}
+
+std::vector<std::string> VingtCinqLignes(const std::string& code, int nbChamps) {
+    std::vector<std::string> lignes;
+    for (int numero = 1; numero <= 25; ++numero) {
+        const std::string date = numero == 4 ? "31/02/1850" : numero == 17 ? "1850" : "12/03/1850";
+        lignes.push_back(LigneExport("ref" + std::to_string(numero), date, code, nbChamps));
+    }
+    return lignes;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(std::vector<BoiteVue>)
+
+class TestFenetreTraitement : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ReglagesFrancais> reglages_;
+    std::unique_ptr<DossierTemporaire> dossier_;
+    std::unique_ptr<TAccueil> accueil_;
+    std::unique_ptr<BoitesRepondues> boites_;
+
+    // Confirms the path in the open dialog and presses "Ouvre".
+    void Ouvre(const QString& chemin) {
+        Application->RepondeurDialogue = [chemin](const QString&) { return std::optional<QString>(chemin); };
+        accueil_->BoutonOuvre->click();
+    }
+    void OuvreFichier(const std::string& octets) { Ouvre(QString::fromStdString(dossier_->Ecrit("export.txt", octets))); }
+    void Traite() { accueil_->BoutonTraite->click(); }
+    QString Rapport() const { return accueil_->Entree->toPlainText(); }
+    void VerifieBoites(const std::vector<BoiteVue>& attendues) {
+        QCOMPARE(boites_->vues.size(), attendues.size());
+        for (std::size_t i = 0; i < attendues.size(); ++i) {
+            QCOMPARE(QString::fromLatin1(boites_->vues[i].texte.Vue()), QString::fromLatin1(attendues[i].texte.Vue()));
+            QCOMPARE(boites_->vues[i].titre, attendues[i].titre);
+            QCOMPARE(boites_->vues[i].drapeaux, attendues[i].drapeaux);
+        }
+    }
+    bool FinDemandee() {
+        QCoreApplication::sendPostedEvents(Application);
+        return Application->FinPrise();
+    }
+
+private slots:
+    void init() {
+        ReinitialiseDepart();
+        reglages_ = std::make_unique<ReglagesFrancais>(2026);
+        dossier_ = std::make_unique<DossierTemporaire>();
+        accueil_ = std::make_unique<TAccueil>();
+        accueil_->show();
+        boites_ = std::make_unique<BoitesRepondues>();
+    }
+
+    void cleanup() {
+        Application->RepondeurDialogue = nullptr;
+        boites_.reset();
+        accueil_.reset();
+        dossier_.reset();
+        reglages_.reset();
+        ReinitialiseDepart();
+    }
+
+    void OuvrePuisTraite_data() {
+        QTest::addColumn<std::string>("octets");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("rapport");
+
+        const QString vingtCinq = "ref4 : 31/02/1850\nref17 : 1850\n";
+        QTest::newRow("25 lignes, refus aux lignes 4 et 17") << Export(VingtCinqLignes("N", 30)) << "Naissances" << "25" << vingtCinq;
+        QTest::newRow("le même en Divers") << Export(VingtCinqLignes("X", 64)) << "Divers" << "25" << vingtCinq;
+        QTest::newRow("toutes valides") << Export({LigneExport("a", "01/01/1850"), LigneExport("b", "29/02/1852")})
+                                        << "Naissances" << "2" << "";
+        QTest::newRow("champ 7 vide") << Export({LigneExport("sans date", "")}) << "Naissances" << "1" << "sans date : \n";
+        QTest::newRow("moins de sept ;") << Export({"TABRENNV3;1;court;c;22;N;12/03/1850"}) << "Naissances" << "1"
+                                         << "court : \n";
+        QTest::newRow("type de la dernière ligne") << Export({LigneExport("a", "1850", "N"), LigneExport("b", "1851", "M", 60)})
+                                                  << "Mariages" << "2" << "a : 1850\nb : 1851\n";
+        QTest::newRow("n minuscule") << Export({LigneExport("a", "01/01/1850", "n")}) << "Divers" << "1" << "";
+        QTest::newRow("cinq ; avant N") << Export({"TABRENNV3;1;r;c;22;N"}) << "Divers" << "1" << "r : \n";
+        QTest::newRow("fins de ligne CR seules") << Export({LigneExport("a", "01/01/1850", "M"), LigneExport("b", "1850")}, "\r")
+                                                << "Mariages" << "1" << "";
+        QTest::newRow("Ctrl-Z après la dernière ligne") << Export({LigneExport("a", "1850")}) + "\x1A" "suite"
+                                                       << "Naissances" << "1" << "a : 1850\n";
+        QTest::newRow("octets Windows-1252") << Export({LigneExport("\xE9\xE8\xE7 \x9C \x80 \x81\x8D\x8F\x90\x9D", "")})
+                                            << "Naissances" << "1"
+                                            << QString::fromUtf8("éèç œ € \u0081\u008D\u008F\u0090\u009D : \n");
+    }
+
+    void OuvrePuisTraite() {
+        QFETCH(std::string, octets);
+        QFETCH(QString, type);
+        QFETCH(QString, nombre);
+        QFETCH(QString, rapport);
+        OuvreFichier(octets);
+        QCOMPARE(accueil_->ChampType->text(), type);
+        QCOMPARE(accueil_->ChampNombre->text(), nombre);
+        QVERIFY(!accueil_->Entree->isVisible());
+        QCOMPARE(accueil_->Progression->Max(), nombre.toInt());
+        Traite();
+        QCOMPARE(Rapport(), rapport);
+        const bool refus = !rapport.isEmpty();
+        QCOMPARE(accueil_->Entree->isVisible(), refus);
+        QCOMPARE(accueil_->Entree->size(), refus ? QSize(441, 161) : QSize(33, 25));
+        QCOMPARE(accueil_->Entree->pos(), QPoint(0, 0));
+        QVERIFY(!accueil_->Progression->isVisible());
+        QCOMPARE(accueil_->Progression->Position(), 1);
+        VerifieBoites({refus ? Copiez : Termine});
+        QVERIFY(!FinDemandee());
+    }
+
+    void CheminAvecAccents() {
+        const auto dossier = dossier_->Chemin() / "G\xC3\xA9n\xC3\xA9" "alogie";
+        std::filesystem::create_directory(dossier);
+        std::ofstream(dossier / "export.txt", std::ios::binary) << Export({LigneExport("a", "1850")});
+        Ouvre(QString::fromStdString((dossier / "export.txt").string()));
+        Traite();
+        QCOMPARE(Rapport(), QString("a : 1850\n"));
+    }
+
+    void AnnulerApresUnControleVideLeRapportSeulement() {
+        OuvreFichier(Export({LigneExport("a", "1850")}));
+        Traite();
+        Application->RepondeurDialogue = [](const QString&) { return std::optional<QString>(); };
+        accueil_->BoutonOuvre->click();
+        QCOMPARE(Rapport(), QString());
+        QVERIFY(accueil_->Entree->isVisible());
+        QCOMPARE(accueil_->Entree->size(), QSize(441, 161));
+        QCOMPARE(accueil_->ChampType->text(), QString("Naissances"));
+    }
+
+    void TraiteAvantOuvreMontreErreur103() {
+        Traite();
+        VerifieBoites({Echec("Erreur E/S 103.")});
+        QVERIFY(accueil_->Progression->isVisible());
+    }
+
+    void TraiteDeuxFoisMontreErreur104() {
+        OuvreFichier(Export({LigneExport("a", "1850")}));
+        Traite();
+        Traite();
+        VerifieBoites({Copiez, Echec("Erreur E/S 104.")});
+        QVERIFY(accueil_->Progression->isVisible());
+        QCOMPARE(Rapport(), QString("a : 1850\n"));
+    }
+
+    void FichierAbsentMontreFichierIntrouvable() {
+        accueil_->ChampType->setText("avant");
+        Ouvre(QString::fromStdString((dossier_->Chemin() / "absent.txt").string()));
+        VerifieBoites({Echec("Fichier introuvable.")});
+        QCOMPARE(accueil_->ChampType->text(), QString("avant"));
+    }
+
+    // A first "Ouvre" that fails while counting leaves no kind of acts: the
+    // check then reads the counted lines without a field table to fill.
+    void TraiteApresUnComptageInterrompu() {
+        ServicesFichiersSimules fichiers;
+        std::string contenu = Export({LigneExport(std::string(200, 'a'), "1850"), LigneExport("b", "1850")});
+        fichiers.AjouteFichier("/simule/export.txt", contenu);
+        fichiers.FaitEchouerLecture(3, 5);
+        InstalleServicesFichiers(&fichiers);
+        Ouvre("/simule/export.txt");
+        Traite();
+        InstalleServicesFichiers(nullptr);
+        VerifieBoites({Echec("Acc\xE8s au fichier refus\xE9."), Copiez});
+        QCOMPARE(NbChamps, 0);
+        QCOMPARE(NbLignes, 1);
+        QCOMPARE(Rapport(), QString(" : \n"));
+    }
+
+    void UnRapportPleinArreteSurLaLigneQuiNeTientPas() {
+        accueil_->Entree->FixeCapacite(25);
+        OuvreFichier(Export(VingtCinqLignes("N", 30)));
+        Traite();
+        VerifieBoites({Echec("Erreur d'insertion de ligne RichEdit.")});
+        QCOMPARE(Rapport(), QString("ref4 : 31/02/1850\n"));
+        QCOMPARE(NbErreurs, 2);
+        QCOMPARE(accueil_->Progression->Position(), 16);
+        QVERIFY(accueil_->Progression->isVisible());
+        QVERIFY(!accueil_->Entree->isVisible());
+    }
+
+    void MarqueAbsenteDemandeLaFin_data() {
+        QTest::addColumn<std::string>("octets");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("marque sur la première ligne seulement")
+            << Export({LigneExport("a", "01/01/1850", "M"), "1;2;3;4;5;N;x"}) << "Naissances" << "2";
+        QTest::newRow("ligne vide à la fin") << Export({LigneExport("a", "01/01/1850"), ""}) << "Divers" << "2";
+    }
+
+    void MarqueAbsenteDemandeLaFin() {
+        QFETCH(std::string, octets);
+        QFETCH(QString, type);
+        QFETCH(QString, nombre);
+        OuvreFichier(octets);
+        VerifieBoites({PasUnExport});
+        QCOMPARE(accueil_->ChampType->text(), type);
+        QCOMPARE(accueil_->ChampNombre->text(), nombre);
+        QVERIFY(FinDemandee());
+    }
+
+    void FichierVideAuPremierOuvre() {
+        accueil_->Entree->AjouteLigne(Texte("reste"));
+        OuvreFichier("");
+        VerifieBoites({PasUnExport, Echec("Propri\xE9t\xE9 TProgressBar hors limites.")});
+        QCOMPARE(accueil_->ChampType->text(), QString("Divers"));
+        QCOMPARE(accueil_->ChampNombre->text(), QString("0"));
+        QCOMPARE(Rapport(), QString("reste\n"));
+        QVERIFY(FinDemandee());
+    }
+};
+
+MAIN_TEST_FENETRE(TestFenetreTraitement)
+#include "TestFenetreTraitement.moc"
