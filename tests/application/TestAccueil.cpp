@@ -1,0 +1,192 @@
+// The main window: caption, controls in their places and stacking order,
+// captions that fit, tooltips, logo, status bar, tab order, and the ways to
+// ask for the end of the run.
+#include "ApplicationDeTest.h"
+
+#include "application/Infobulles.h"
+#include "depart/Accueil.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QTimer>
+
+class TestAccueil : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { accueil = std::make_unique<TAccueil>(); }
+    void cleanup() { accueil.reset(); }
+
+    void fenetre() {
+        QCOMPARE(accueil->windowTitle(), QStringLiteral("Contr\u00F4le des dates invalides V. 1.01"));
+        QCOMPARE(accueil->size(), QSize(444, 248));
+        QCOMPARE(accueil->pos(), QPoint(194, 110));
+        QVERIFY(!accueil->windowIcon().isNull());
+        QCOMPARE(accueil->windowIcon().availableSizes().size(), 8);
+    }
+
+    void controles_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("Logo") << "Logo" << QRect(4, 4, 149, 157) << true;
+        QTest::newRow("BoutonOuvre") << "BoutonOuvre" << QRect(8, 172, 137, 50) << true;
+        QTest::newRow("BoutonTraite") << "BoutonTraite" << QRect(152, 172, 137, 50) << true;
+        QTest::newRow("BoutonQuite") << "BoutonQuite" << QRect(296, 172, 137, 50) << true;
+        QTest::newRow("Memo") << "Memo" << QRect(160, 8, 278, 41) << true;
+        QTest::newRow("BarreEtat") << "BarreEtat" << QRect(0, 229, 444, 19) << true;
+        QTest::newRow("ChampType") << "ChampType" << QRect(248, 52, 188, 26) << true;
+        QTest::newRow("ChampNombre") << "ChampNombre" << QRect(248, 92, 186, 26) << true;
+        QTest::newRow("Progression") << "Progression" << QRect(160, 136, 273, 17) << false;
+        QTest::newRow("Entree") << "Entree" << QRect(0, 0, 33, 25) << false;
+    }
+    void controles() {
+        QFETCH(QString, nom);
+        QFETCH(QRect, place);
+        QFETCH(bool, visible);
+        accueil->show();
+        const auto* controle = accueil->findChild<QWidget*>(nom);
+        QVERIFY(controle);
+        QCOMPARE(controle->geometry(), place);
+        QCOMPARE(controle->isVisible(), visible);
+    }
+
+    // The labels sit where laid out, sized to their text.
+    void labels() {
+        for (QLabel* label : {accueil->LabelType, accueil->LabelNombre}) {
+            QCOMPARE(label->pos(), label == accueil->LabelType ? QPoint(160, 60) : QPoint(160, 100));
+            QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
+        }
+    }
+
+    void ordreDEmpilement() {
+        QStringList noms;
+        for (QObject* enfant : accueil->children())
+            if (enfant->isWidgetType()) noms << enfant->objectName();
+        QCOMPARE(noms, QStringList({"Logo", "BoutonOuvre", "BoutonTraite", "BoutonQuite", "LabelType", "LabelNombre",
+                                    "Memo", "BarreEtat", "ChampType", "ChampNombre", "Progression", "Entree"}));
+    }
+
+    // Enlarged, the report box hides everything above the buttons but a
+    // strip at the right and the rows just above the buttons.
+    void rapportAgrandi() {
+        accueil->Entree->resize(441, 161);
+        accueil->Entree->show();
+        const auto couvert = [this](int x, int y) {
+            QWidget* dessus = accueil->childAt(x, y);
+            return dessus == accueil->Entree || accueil->Entree->isAncestorOf(dessus);
+        };
+        for (QWidget* cache : std::initializer_list<QWidget*>{accueil->Logo, accueil->Memo, accueil->LabelType,
+                                                               accueil->LabelNombre, accueil->ChampType,
+                                                               accueil->ChampNombre, accueil->Progression})
+            QVERIFY2(couvert(cache->x() + 1, cache->y() + 1), qPrintable(cache->objectName()));
+        QVERIFY(!couvert(442, 60));
+        QVERIFY(!couvert(100, 165));
+        QVERIFY(!couvert(100, 175));
+    }
+
+    void textesTiennent() {
+        accueil->show();
+        for (TSpeedButton* bouton : {accueil->BoutonOuvre, accueil->BoutonTraite, accueil->BoutonQuite}) {
+            const int largeur = QFontMetrics(bouton->font()).horizontalAdvance(bouton->text()) + 4 + 32;
+            QVERIFY2(largeur < bouton->width() - 8, qPrintable(bouton->text()));
+        }
+        const QFontMetrics memo(accueil->Memo->font());
+        for (const QString& ligne : accueil->Memo->toPlainText().split(QLatin1Char('\n')))
+            QVERIFY2(memo.horizontalAdvance(ligne) < accueil->Memo->viewport()->width() - 2, qPrintable(ligne));
+        QCOMPARE(accueil->Memo->document()->lineCount(), 2);
+        QVERIFY(2 * memo.height() <= accueil->Memo->viewport()->height());
+        for (TEdit* champ : {accueil->ChampType, accueil->ChampNombre}) {
+            champ->setText(QStringLiteral("Naissances"));
+            QVERIFY(QFontMetrics(champ->font()).height() < champ->height() - 4);
+        }
+        const QFontMetrics barre(accueil->BarreEtat->font());
+        const QRect credit = accueil->BarreEtat->RectanglePanneau(1);
+        QVERIFY(barre.horizontalAdvance(accueil->BarreEtat->Panneaux()[1].texte) < credit.width() - 6);
+        QVERIFY(barre.height() <= credit.height());
+    }
+
+    void textes() {
+        QCOMPARE(accueil->Memo->toPlainText(),
+                 QStringLiteral("Ce programme permet de coontr\u00F4ler les dates invalides\n"
+                                "pour pouvoir les corriger dans Tabrenn 3."));
+        QCOMPARE(accueil->LabelType->text(), QStringLiteral("Actes de : "));
+        QCOMPARE(accueil->LabelNombre->text(), QStringLiteral("Nb d'actes : "));
+        QCOMPARE(accueil->BarreEtat->Panneaux().size(), std::size_t{2});
+        QCOMPARE(accueil->BarreEtat->Panneaux()[0].texte, QString());
+        QCOMPARE(accueil->BarreEtat->RectanglePanneau(1).right(), accueil->BarreEtat->width() - 1);
+        QVERIFY(accueil->ChampType->text().isEmpty());
+        QVERIFY(accueil->Entree->toPlainText().isEmpty());
+        QCOMPARE(accueil->Progression->Position(), 1);
+    }
+
+    void infobulles_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("Logo") << "Logo" << "Orvalis";
+        QTest::newRow("BoutonOuvre") << "BoutonOuvre" << "Ouvre un fichier export Tabrenn";
+        QTest::newRow("BoutonTraite") << "BoutonTraite" << "Convertit le fichier";
+        QTest::newRow("BoutonQuite") << "BoutonQuite" << "Quitte le programme";
+        QTest::newRow("LabelType") << "LabelType" << "Contr\u00F4le des dates dans Tabrenn 3";
+        QTest::newRow("LabelNombre") << "LabelNombre" << "Contr\u00F4le des dates dans Tabrenn 3";
+        QTest::newRow("Memo") << "Memo" << "A propos de ce programmme";
+        QTest::newRow("BarreEtat") << "BarreEtat" << "Contr\u00F4le des dates dans Tabrenn 3";
+        QTest::newRow("ChampType") << "ChampType" << "Affiche le type d'actes trouv\u00E9s";
+        QTest::newRow("ChampNombre") << "ChampNombre" << "Affiche le nombre d'actes \u00E0 traiter";
+        QTest::newRow("Progression") << "Progression" << "Progression du traitement";
+        QTest::newRow("Entree") << "Entree" << "Contr\u00F4le des dates dans Tabrenn 3";
+    }
+    void infobulles() {
+        QFETCH(QString, nom);
+        QFETCH(QString, texte);
+        QCOMPARE(PartieCourte(HintEnVigueur(*accueil->findChild<QWidget*>(nom))), texte);
+    }
+
+    void partieCourte() {
+        QCOMPARE(PartieCourte(QStringLiteral("court|long")), QStringLiteral("court"));
+        QCOMPARE(PartieCourte(QStringLiteral("seul")), QStringLiteral("seul"));
+        QCOMPARE(PartieCourte(QStringLiteral("|long")), QString());
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
+    }
+
+    void logo() {
+        QCOMPARE(accueil->Logo->Image().size(), QSize(777, 776));
+        QCOMPARE(accueil->Logo->RectangleDessin().translated(accueil->Logo->pos()), QRect(4, 4, 149, 148));
+    }
+
+    void ordreTabulation() {
+        accueil->Entree->show();
+        accueil->show();
+        accueil->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(accueil.get()));
+        accueil->Memo->setFocus();
+        QStringList ordre;
+        for (int i = 0; i < 4; ++i) {
+            ordre << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(ordre, QStringList({"Memo", "ChampType", "ChampNombre", "Entree"}));
+        for (QWidget* sansFocus : std::initializer_list<QWidget*>{accueil->BoutonOuvre, accueil->BoutonTraite,
+                                                                  accueil->BoutonQuite, accueil->Progression})
+            QCOMPARE(sansFocus->focusPolicy(), Qt::NoFocus);
+    }
+
+    void quitteEtFermeture() {
+        accueil->show();
+        QVERIFY(!Application->FinPrise());
+        QCloseEvent fermeture;
+        QApplication::sendEvent(accueil.get(), &fermeture);
+        QVERIFY(!fermeture.isAccepted());
+        QVERIFY(accueil->isVisible());
+        QTimer::singleShot(0, accueil->BoutonQuite, &QAbstractButton::click);
+        QCOMPARE(Application->BoucleEvenements(), 0);
+        QVERIFY(Application->FinPrise());
+    }
+
+private:
+    std::unique_ptr<TAccueil> accueil;
+};
+
+MAIN_TEST_FENETRE(TestAccueil)
+#include "TestAccueil.moc"

@@ -1,0 +1,180 @@
+// The application object: title rule, final period, failure display, the
+// guard around handlers, modal boxes and the request to end.
+#include "ApplicationDeTest.h"
+#include "BoitesRepondues.h"
+
+#include "application/MessageErreur.h"
+#include "application/TitreApplication.h"
+#include "commun/Messages.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+#include <stdexcept>
+
+class TestApplication : public QObject {
+    Q_OBJECT
+
+private slots:
+    void titre_data() {
+        QTest::addColumn<QByteArray>("chemin");
+        QTest::addColumn<QByteArray>("titre");
+        QTest::newRow("dots cut at the first") << QByteArray("D:\\Outils\\VERIF.DATES.EXE") << QByteArray("Verif");
+        QTest::newRow("root folder") << QByteArray("C:\\CONTROLE.EXE") << QByteArray("Controle");
+        QTest::newRow("linux path") << QByteArray("/usr/bin/Controle") << QByteArray("Controle");
+        QTest::newRow("first keeps its case") << QByteArray("/opt/controle") << QByteArray("controle");
+        QTest::newRow("accented capitals lowered") << QByteArray("C:\\\xC9T\xC9.EXE") << QByteArray("\xC9t\xE9");
+        QTest::newRow("dot first") << QByteArray("/x/.cache") << QByteArray("");
+        QTest::newRow("long path cut at 255") << QByteArray(300, 'A') << QByteArray("A") + QByteArray(254, 'a');
+    }
+    void titre() {
+        QFETCH(QByteArray, chemin);
+        QFETCH(QByteArray, titre);
+        QCOMPARE(QByteArray::fromStdString(TitreDepuisChemin(Texte(chemin.toStdString())).Octets()), titre);
+    }
+
+    void titreDuProgramme() { QCOMPARE(Application->TitreApplication(), Texte("test_application")); }
+
+    void pointFinal_data() {
+        QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<QByteArray>("affiche");
+        QTest::newRow("letter") << QByteArray("Fichier introuvable") << QByteArray("Fichier introuvable.");
+        QTest::newRow("digit") << QByteArray("Erreur E/S 103") << QByteArray("Erreur E/S 103.");
+        QTest::newRow("exclamation") << QByteArray("Attention !") << QByteArray("Attention !");
+        QTest::newRow("period") << QByteArray("Fin.") << QByteArray("Fin.");
+        QTest::newRow("comma, hyphen, parenthesis, blank")
+            << QByteArray("a, b- (c) ") << QByteArray("a, b- (c) ");
+        QTest::newRow("slash is above the period") << QByteArray("a/") << QByteArray("a/.");
+        QTest::newRow("accented letter") << QByteArray("d\xE9j\xE0") << QByteArray("d\xE9j\xE0.");
+        QTest::newRow("empty") << QByteArray("") << QByteArray("");
+    }
+    void pointFinal() {
+        QFETCH(QByteArray, message);
+        QFETCH(QByteArray, affiche);
+        QCOMPARE(QByteArray::fromStdString(AvecPointFinal(Texte(message.toStdString())).Octets()), affiche);
+    }
+
+    void echecsAffiches_data() {
+        QTest::addColumn<int>("genre");
+        QTest::addColumn<QByteArray>("texte");
+        QTest::newRow("Exception") << 0 << QByteArray("Fichier introuvable.");
+        QTest::newRow("EInOutError") << 1 << QByteArray("Erreur E/S 104.");
+        QTest::newRow("empty message") << 2 << QByteArray("");
+        QTest::newRow("bad_alloc") << 3 << QByteArray("M\xE9moire insuffisante.");
+        QTest::newRow("standard exception") << 4 << QByteArray("Erreur interne : panne.");
+        QTest::newRow("anything else") << 5 << QByteArray("Erreur interne : exception inconnue.");
+    }
+    void echecsAffiches() {
+        QFETCH(int, genre);
+        QFETCH(QByteArray, texte);
+        BoitesRepondues boites;
+        Application->ExecuteGarde([genre] {
+            switch (genre) {
+                case 0: throw Exception(MessageRessource(Msg::FichierIntrouvable));
+                case 1: throw EInOutError(MessageRessource(Msg::ErreurES, {104}), 104);
+                case 2: throw Exception(Texte());
+                case 3: throw std::bad_alloc();
+                case 4: throw std::runtime_error("panne");
+                default: throw 42;
+            }
+        });
+        QCOMPARE(boites.vues.size(), std::size_t{1});
+        QCOMPARE(QByteArray::fromStdString(boites.vues[0].texte.Octets()), texte);
+        QCOMPARE(boites.vues[0].titre, Application->TitreApplication());
+        QCOMPARE(boites.vues[0].drapeaux, MB_ICONSTOP);
+    }
+
+    void abandonSilencieux() {
+        BoitesRepondues boites;
+        Application->ExecuteGarde([] { throw EAbort(Texte("rien")); });
+        QVERIFY(boites.vues.empty());
+    }
+
+    // The handler stops at the failure; what it changed stays, and the next
+    // action runs normally.
+    void gestionnaireInterrompuPuisOutilContinue() {
+        BoitesRepondues boites;
+        int etapes = 0;
+        Application->ExecuteGarde([&] {
+            ++etapes;
+            if (etapes > 0) throw EInvalidOperation(MessageRessource(Msg::ProprieteHorsLimites, {Texte("TProgressBar")}));
+            ++etapes;
+        });
+        QCOMPARE(etapes, 1);
+        QCOMPARE(boites.vues.at(0).texte, Texte("Propri\xE9t\xE9 TProgressBar hors limites."));
+        Application->ExecuteGarde([&] { ++etapes; });
+        QCOMPARE(etapes, 2);
+        QCOMPARE(boites.vues.size(), std::size_t{1});
+    }
+
+    // A failure escaping Qt's delivery of an event is caught there too.
+    void echecDansUnEvenement() {
+        BoitesRepondues boites;
+        QTimer minuterie;
+        minuterie.setSingleShot(true);
+        connect(&minuterie, &QTimer::timeout, [] { throw Exception(Texte("Panne")); });
+        minuterie.start(0);
+        QTRY_COMPARE(boites.vues.size(), std::size_t{1});
+        QCOMPARE(boites.vues[0].texte, Texte("Panne."));
+    }
+
+    void boiteRendLeFocus() {
+        QWidget fenetre;
+        auto* a = new QLineEdit(&fenetre);
+        auto* b = new QLineEdit(&fenetre);
+        b->move(0, 40);
+        fenetre.show();
+        fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        b->setFocus();
+        BoitesRepondues boites;
+        Application->RepondeurBoites = [&](const Texte&, const Texte&, std::uint32_t) {
+            a->setFocus();
+            return IDOK;
+        };
+        QCOMPARE(Application->AfficheMessage(Texte("Contr\xF4le termin\xE9 !"), Texte("Bravo !"), MB_ICONINFORMATION), IDOK);
+        QCOMPARE(QApplication::focusWidget(), b);
+    }
+
+    // The request is taken by the loop only, after the handler that made it
+    // has ended, even when that handler then shows a box.
+    void demandeDeFin() {
+        QVERIFY(!Application->FinPrise());
+        // The box waits in its own loop, as a real one does, until "closed".
+        int boites = 0;
+        bool boiteFermee = false;
+        Application->RepondeurBoites = [&](const Texte&, const Texte&, std::uint32_t) {
+            QEventLoop attente;
+            QTimer::singleShot(50, &attente, [&] {
+                boiteFermee = true;
+                attente.quit();
+            });
+            attente.exec();
+            ++boites;
+            return IDOK;
+        };
+        bool suiteExecutee = false;
+        QTimer::singleShot(0, [&] {
+            Application->ExecuteGarde([&] {
+                Application->DemandeFin();
+                QVERIFY(!Application->FinPrise());
+                Application->AfficheMessage(Texte("Ce n'est pas un fichier export de Tabrenn 3!"), Texte("Attention !"),
+                                            MB_ICONSTOP);
+                suiteExecutee = boiteFermee;
+            });
+        });
+        QTimer garde;
+        garde.setSingleShot(true);
+        connect(&garde, &QTimer::timeout, Application, &QCoreApplication::quit);
+        garde.start(5000);
+        QCOMPARE(Application->BoucleEvenements(), 0);
+        QVERIFY(garde.isActive());
+        QVERIFY(suiteExecutee);
+        QVERIFY(Application->FinPrise());
+        QCOMPARE(boites, 1);
+        Application->RepondeurBoites = nullptr;
+    }
+};
+
+MAIN_TEST_FENETRE(TestApplication)
+#include "TestApplication.moc"
