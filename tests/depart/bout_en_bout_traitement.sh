@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The whole job as a person does it, with the real program on an X display
+# (run under xvfb-run): "Ouvre", the path typed into the real dialog,
+# "Traite", the closing box answered, the report selected and copied, the
+# clipboard read and compared with the expected lines, "Quitte".
+#
+# With --surveille, the run is watched by strace: the export must be opened
+# read-only, and nothing may be created, written, removed or changed in the
+# export's folder or in the user's home folder. Skipped (status 77) when
+# strace is missing or not allowed to trace.
+#
+# Arguments: the program, the folder of the sample exports, the folder for
+# the screenshot, and optionally --surveille.
+set -euo pipefail
+programme=$1
+exemples=$2
+sortie=$3
+surveille=${4:-}
+titre="Contrôle des dates invalides V. 1.01"
+
+travail=$(mktemp -d)
+trap 'rm -rf "$travail"' EXIT
+dossierExport="$travail/exports"
+maison="$travail/maison"
+mkdir -p "$dossierExport" "$maison/Documents" "$travail/xdg/config" "$travail/xdg/cache" "$travail/xdg/data"
+cp "$exemples/mariages-a-corriger.txt" "$dossierExport/"
+export LANG=fr_FR.UTF-8 LC_ALL= HOME="$maison"
+export XDG_CONFIG_HOME="$travail/xdg/config" XDG_CACHE_HOME="$travail/xdg/cache" XDG_DATA_HOME="$travail/xdg/data"
+
+lancement=("$programme")
+if [ "$surveille" = "--surveille" ]; then
+  if ! command -v strace >/dev/null || ! strace -f -qq -o /dev/null true 2>/dev/null; then
+    echo "strace absent ou traçage refusé : test sauté"
+    exit 77
+  fi
+  lancement=(strace -f -qq -o "$travail/appels.txt"
+    -e trace=open,openat,openat2,creat,mkdir,mkdirat,unlink,unlinkat,rename,renameat,renameat2,truncate,ftruncate,chmod,fchmodat,utimensat,link,linkat,symlink,symlinkat
+    "$programme")
+fi
+etatAvant=$(cd "$travail" && find exports maison -printf '%p %s %T@ %m\n' | sort)
+
+# Polls a command until it prints something (at most 20 s).
+attends() {
+  for _ in $(seq 200); do
+    resultat=$("$@" 2>/dev/null || true)
+    [ -n "$resultat" ] && { echo "$resultat"; return 0; }
+    sleep 0.1
+  done
+  echo "attente vaine : $*" >&2
+  return 1
+}
+
+"${lancement[@]}" &
+pid=$!
+fenetre=$(attends xdotool search --onlyvisible --name "$titre" | head -n 1)
+sleep 0.5
+
+# "Ouvre" at (8, 172), 137 by 50; the dialog takes the typed path.
+xdotool mousemove --window "$fenetre" 76 197 click 1
+dialogue=$(attends bash -c "xdotool search --onlyvisible --class Controle | grep -vx $fenetre | head -n 1")
+xdotool windowfocus --sync "$dialogue"
+xdotool type --delay 5 "$dossierExport/mariages-a-corriger.txt"
+xdotool key Return
+attends bash -c '[ "$(xdotool search --onlyvisible --class Controle | wc -l)" -eq 1 ] && echo fermé' >/dev/null
+
+# "Traite" at (152, 172); the closing box is answered with Return.
+xdotool mousemove --window "$fenetre" 220 197 click 1
+boite=$(attends xdotool search --onlyvisible --name "Bravo !" | head -n 1)
+xdotool windowfocus --sync "$boite"
+xdotool key Return
+sleep 0.5
+import -window "$fenetre" "$sortie/fenetre-rapport.png"
+
+# The report box lies at the window's top left corner, 441 by 161.
+xdotool mousemove --window "$fenetre" 200 80 click 1
+xdotool key ctrl+a ctrl+c
+sleep 0.3
+xclip -o -selection clipboard >"$travail/presse-papiers.txt"
+
+xdotool mousemove --window "$fenetre" 364 197 click 1
+timeout 20 tail --pid="$pid" -f /dev/null || { echo "le programme ne s'est pas terminé"; kill "$pid"; exit 1; }
+wait "$pid"
+
+attendu="M1901-003 Tanguy Jeanne × Prigent Joseph : 31/02/1850
+M1869-007 Le Fèvre Françoise × Le Gall Joseph : 1850
+M1846-011 Le Roux Hélène × Kerhervé Joseph : 
+M1900-014 Le Dû Noël × Le Dû Périne : 12/13/1861
+M1853-018 Nédélec François × Nédélec Périne : 30-04-1870
+M1895-021 Kerhervé Anne × Le Roux Corentin : 29/02/1873"
+diff <(echo "$attendu") <(sed 's/\r$//' "$travail/presse-papiers.txt")
+echo "Rapport copié conforme"
+
+if [ "$surveille" = "--surveille" ]; then
+  export_ouvert=$(grep -F "$dossierExport/mariages-a-corriger.txt" "$travail/appels.txt" || true)
+  echo "$export_ouvert"
+  [ -n "$export_ouvert" ] || { echo "l'export n'a pas été ouvert"; exit 1; }
+  if grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC' <<<"$export_ouvert"; then
+    echo "l'export a été ouvert autrement qu'en lecture"; exit 1
+  fi
+  # Any change made under the export's folder or the home folder.
+  changements=$(grep -E "\"($dossierExport|$maison)[^\"]*\"" "$travail/appels.txt" |
+    grep -E '^[0-9]+ +(creat|mkdir|unlink|rename|truncate|chmod|fchmodat|utimensat|link|symlink)|O_WRONLY|O_RDWR|O_CREAT' |
+    grep -v ' = -1 ' || true)
+  [ -z "$changements" ] || { echo "écritures du programme :"; echo "$changements"; exit 1; }
+  etatApres=$(cd "$travail" && find exports maison -printf '%p %s %T@ %m\n' | sort)
+  [ "$etatAvant" = "$etatApres" ] || { echo "dossiers changés :"; diff <(echo "$etatAvant") <(echo "$etatApres"); exit 1; }
+  echo "Aucune écriture dans le dossier de l'export ni dans le dossier personnel"
+fi
