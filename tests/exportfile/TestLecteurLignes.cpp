@@ -50,6 +50,8 @@ const CasLignes casLignes[] = {
     {"1000 octets sans fin", l1000, {l1000}},
 };
 
+void PrintTo(const CasLignes& cas, std::ostream* sortie) { *sortie << cas.nom; }
+
 class LignesDuFichier : public ::testing::TestWithParam<CasLignes> {};
 
 TEST_P(LignesDuFichier, SontLuesSelonLesFinsDeLigne) {

@@ -9,6 +9,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -33,6 +35,16 @@ EInOutError EchecOuverture(const std::string& nom) {
     }
     ADD_FAILURE() << nom << " opened";
     return EInOutError(Texte(), 0);
+}
+
+// The code that opening nom leaves pending, taken without raising it.
+std::int32_t CodeOuverture(const std::string& nom) {
+    LecteurLignes fichier;
+    AssocieNom(fichier, Texte(nom));
+    OuvreLecture(fichier);
+    const std::int32_t code = CodeES;
+    CodeES = 0;
+    return code;
 }
 
 int NombreDescripteurs() {
@@ -89,12 +101,15 @@ TEST(ServicesFichiers, TropDeFichiersOuverts) {
     ::getrlimit(RLIMIT_NOFILE, &avant);
     DossierTemporaire dossier;
     const std::string nom = dossier.Ecrit("f.txt", "x\n");
+    // A first opening while descriptors remain, for the checks of the
+    // sanitizers, which need some of their own.
+    ASSERT_EQ(CodeOuverture(nom), 0);
     std::vector<int> pris;
     rlimit basse = avant;
     basse.rlim_cur = static_cast<rlim_t>(NombreDescripteurs() + 8);
     ::setrlimit(RLIMIT_NOFILE, &basse);
     for (int fd; (fd = ::dup(0)) >= 0;) pris.push_back(fd);
-    const std::int32_t code = EchecOuverture(nom).CodeErreur;
+    const std::int32_t code = CodeOuverture(nom);
     for (int fd : pris) ::close(fd);
     ::setrlimit(RLIMIT_NOFILE, &avant);
     EXPECT_EQ(code, 4);
@@ -103,17 +118,9 @@ TEST(ServicesFichiers, TropDeFichiersOuverts) {
 // The code of opening nom, in a program that runs as an ordinary user when
 // the tests run as root (who may read every file).
 std::int32_t CodeOuvertureSansPrivilege(const std::string& nom) {
-    const auto code = [&nom] {
-        LecteurLignes fichier;
-        AssocieNom(fichier, Texte(nom));
-        OuvreLecture(fichier);
-        const std::int32_t pendant = CodeES;
-        CodeES = 0;
-        return pendant;
-    };
-    if (::geteuid() != 0) return code();
+    if (::geteuid() != 0) return CodeOuverture(nom);
     const pid_t enfant = ::fork();
-    if (enfant == 0) ::_exit(::setuid(65534) == 0 ? code() : 255);
+    if (enfant == 0) ::_exit(::setuid(65534) == 0 ? CodeOuverture(nom) : 255);
     int etat = 0;
     while (::waitpid(enfant, &etat, 0) < 0 && errno == EINTR) {
     }
@@ -214,6 +221,21 @@ const CasChangement casChangements[] = {
      }, 32},
     {"suppression", [](const std::string& nom) { std::filesystem::remove(nom); }, 2},
 };
+
+// The tool's own process writing the file it reads is not kept waiting,
+// and the reading then fails.
+TEST(ServicesFichiers, UnEcrivainDuMemeProgrammeNAttendPas) {
+    DossierTemporaire dossier;
+    const std::string nom = dossier.Ecrit("f.txt", "un\ndeux\n");
+    LecteurLignes fichier;
+    AssocieNom(fichier, Texte(nom));
+    OuvreLecture(fichier);
+    ControleES();
+    const auto debut = std::chrono::steady_clock::now();
+    std::ofstream(nom, std::ios::app) << "trois\n";
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(5));
+    EXPECT_THROW(LitLignesRestantes(fichier), EInOutError);
+}
 
 std::string ExportDeTest() {
     std::string contenu;

@@ -7,8 +7,10 @@ namespace {
 ServicesFichiers* servicesInstalles = nullptr;
 }
 
+// Never destroyed: a reader that is a global may still close its file
+// while the program ends.
 ServicesFichiers& ServicesFichiersCourants() {
-    static ServicesFichiersLinux linux;
+    static ServicesFichiersLinux& linux = *new ServicesFichiersLinux;
     return servicesInstalles != nullptr ? *servicesInstalles : linux;
 }
 
