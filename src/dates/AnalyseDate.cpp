@@ -29,17 +29,25 @@ std::int32_t LongueurCaractereA(std::string_view texte, std::int32_t position) {
 
 // What the pattern says beyond the order of the fields.
 struct LecturesModele {
-    bool EreEnTete = false;      // begins with a lower-case g
-    bool AnneeDEre = false;      // holds a lower-case e outside two-byte characters
-    bool NomDuJour = false;      // holds "ddd"
+    bool EreEnTete = false;  // begins with a lower-case g
+    bool PremiereEre = false;  // or else holds a lower-case e: the first era applies
+    bool NomDuJour = false;  // holds "ddd" on a Far-East system
 };
+
+// Whether the pattern holds a lower-case e, never counting the second byte
+// of a two-byte character.
+bool ContientE(std::string_view modele) {
+    if (!ReglagesDate.ExtremeOrient) return modele.find('e') != std::string_view::npos;
+    for (std::int32_t position = 1; DansTexte(modele, position); position += LongueurCaractereA(modele, position))
+        if (OctetA(modele, position) == 'e') return true;
+    return false;
+}
 
 LecturesModele LitModele(std::string_view modele) {
     LecturesModele lectures;
     lectures.EreEnTete = !modele.empty() && modele.front() == 'g';
-    lectures.NomDuJour = modele.find("ddd") != std::string_view::npos;
-    for (std::int32_t position = 1; DansTexte(modele, position); position += LongueurCaractereA(modele, position))
-        lectures.AnneeDEre = lectures.AnneeDEre || OctetA(modele, position) == 'e';
+    lectures.PremiereEre = !lectures.EreEnTete && ContientE(modele);
+    lectures.NomDuJour = ReglagesDate.ExtremeOrient && modele.find("ddd") != std::string_view::npos;
     return lectures;
 }
 
@@ -55,7 +63,7 @@ std::int32_t DecalageEreEnTete(std::string_view texte, std::int32_t& position, c
         AvanceAuChiffre(texte, position);
         return DecalageDEre(SansControles(texte.substr(0, static_cast<std::size_t>(position - 1))));
     }
-    return modele.AnneeDEre ? ReglagesDate.DecalagesEres[1] : 0;
+    return modele.PremiereEre ? ReglagesDate.DecalagesEres[1] : 0;
 }
 
 // Whether the text at the position begins with the symbol, compared without
@@ -158,6 +166,6 @@ bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& dat
     }
     LitSeparateur(texte, position, separateur);
     SauteBlancs(texte, position);
-    if (ReglagesDate.ExtremeOrient && lectures.NomDuJour) PasseTexteFinal(texte, position);
+    if (lectures.NomDuJour) PasseTexteFinal(texte, position);
     return ComposeDate(annee, mois, jour, date);
 }

@@ -1,10 +1,12 @@
 // Loading of ReglagesDate through the table double: each locale item with
 // its defaults, the translation of the pattern, the Far-East flag, the lead
 // bytes and the era tables.
+#include "dates/LectureLocale.h"
 #include "dates/ReglagesFrancais.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 namespace {
@@ -337,6 +339,25 @@ TEST(Rechargement, SuitLaLocaleDeLUtilisateur) {
     EXPECT_EQ(ReglagesDate.LanguePrincipale, 0x07u);
     EXPECT_EQ(ReglagesDate.SeparateurDate, '.');
     EXPECT_EQ(ReglagesDate.FenetreSiecle, 50);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(NombresDesElements, EntiersEcritsEnTexte) {
+    const struct {
+        const char* texte;
+        std::optional<std::int32_t> valeur;
+    } cas[] = {
+        {"3", 3},           {"  3", 3},         {"+3", 3},          {"-3", -3},         {"0012", 12},
+        {"$1F", 31},        {"x1f", 31},        {"X1F", 31},        {"0X10", 16},       {"0x10", 16},
+        {"-$10", -16},      {"2147483647", 2147483647},             {"-2147483648", INT32_MIN},
+        {"2147483648", {}}, {"-2147483649", {}}, {"$FFFFFFFF", {}}, {"99999999999999999999999", {}},
+        {"", {}},           {" ", {}},          {"3 ", {}},         {"\t3", {}},        {"abc", {}},
+        {"0x", {}},         {"$", {}},          {"+-3", {}},        {"1.5", {}},
+    };
+    for (const auto& c : cas) EXPECT_EQ(LitEntierLocale(c.texte), c.valeur) << c.texte;
 }
 
 }  // namespace

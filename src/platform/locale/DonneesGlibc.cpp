@@ -33,8 +33,9 @@ private:
     locale_t locale_;
 };
 
+// Day, month and year: the fields that the date separator stands between.
 bool EstChampDate(char conversion) {
-    return std::strchr("deymYbBhaAgG", conversion) != nullptr && conversion != '\0';
+    return conversion != '\0' && std::strchr("demyYbBhgG", conversion) != nullptr;
 }
 
 // The pattern letters of one conversion; empty for one that has none.
