@@ -2,7 +2,9 @@
 // is written to a file, counted, read again after the rewind, and each line
 // cut into 64 fields. The lines must be those of a plain restatement of the
 // line rules, the same on both passes, and the fields and the rest of each
-// line must give the line back.
+// line must give the line back, with or without Far-East lead bytes (chosen
+// by the first byte of the input).
+#include "dates/ReglagesDate.h"
 #include "exportfile/DecoupageChamps.h"
 #include "exportfile/LecteurLignes.h"
 
@@ -85,6 +87,14 @@ void VerifieDecoupage(const std::string& ligne) {
     if (refaite + reste.Octets() != ligne) std::abort();
 }
 
+void ChoisitExtremeOrient(bool actif) {
+    ReglagesDate.ExtremeOrient = actif;
+    ReglagesDate.OctetsDeTete.reset();
+    if (!actif) return;
+    for (int octet = 0x81; octet <= 0x9F; ++octet) ReglagesDate.OctetsDeTete.set(static_cast<std::size_t>(octet));
+    for (int octet = 0xE0; octet <= 0xFC; ++octet) ReglagesDate.OctetsDeTete.set(static_cast<std::size_t>(octet));
+}
+
 const std::string& NomFichier() {
     static const std::string nom =
         (std::filesystem::temp_directory_path() / ("fuzz-lecteur-" + std::to_string(::getpid()) + ".txt")).string();
@@ -95,6 +105,7 @@ const std::string& NomFichier() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string octets(reinterpret_cast<const char*>(donnees), taille);
+    ChoisitExtremeOrient(taille > 0 && donnees[0] % 2 == 1);
     std::ofstream(NomFichier(), std::ios::binary | std::ios::trunc) << octets;
 
     LecteurLignes fichier;
