@@ -10,6 +10,7 @@
 #include "exportfile/TamponLecteur.h"
 
 #include <limits>
+#include <new>
 
 using namespace TamponLecteur;
 
@@ -19,8 +20,9 @@ constexpr std::size_t LongueurMaxTexte = std::numeric_limits<std::int32_t>::max(
 
 bool EstOctetDeFin(unsigned char octet) { return octet == LF || octet == CR || octet == CtrlZ; }
 
-// Appends the run of ordinary bytes from the read position; false when the
-// text would grow beyond what a text can hold.
+// Appends the run of ordinary bytes from the read position; false, with a
+// code pending, when the text would grow beyond what a text or the memory
+// can hold.
 bool AjouteOctetsOrdinaires(LecteurLignes& fichier, std::string& texte) {
     const unsigned char* debut = fichier.AdresseTampon + fichier.PositionLecture;
     const unsigned char* fin = fichier.AdresseTampon + fichier.FinDonnees;
@@ -31,7 +33,12 @@ bool AjouteOctetsOrdinaires(LecteurLignes& fichier, std::string& texte) {
         CodeES = CodeLigneTropLongue;
         return false;
     }
-    texte.append(reinterpret_cast<const char*>(debut), nombre);
+    try {
+        texte.append(reinterpret_cast<const char*>(debut), nombre);
+    } catch (const std::bad_alloc&) {
+        CodeES = CodeMemoireEpuisee;
+        return false;
+    }
     fichier.PositionLecture += static_cast<std::uint32_t>(nombre);
     return true;
 }
