@@ -3,6 +3,7 @@
 // locale that is not installed.
 #include "commun/PageDeCode.h"
 #include "dates/AnalyseDate.h"
+#include "dates/ReconnaitDate.h"
 #include "dates/ReglagesDate.h"
 #include "platform/locale/ServicesLocaleLinux.h"
 
@@ -115,6 +116,29 @@ TEST(LocaleCoreenne, ExtremeOrientSansEres) {
     EXPECT_FALSE(ReglagesDate.OctetsDeTete.test(0x80));
     EXPECT_TRUE(ReglagesDate.NomsEres[1].EstVide());
     EXPECT_EQ(ReglagesDate.DecalagesEres[1], 0) << "no era calendar: the tables are left alone";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LocaleGlibc, LeVerdictSuitLaLocale) {
+    const struct {
+        const char* locale;
+        const char* texte;
+        bool accepte;
+    } cas[] = {
+        {"fr_FR.UTF-8", "31/12/1850", true},  {"fr_FR.UTF-8", "12/31/1850", false},
+        {"en_US.UTF-8", "12/31/1850", true},  {"en_US.UTF-8", "31/12/1850", false},
+        {"de_DE.UTF-8", "31.12.1850", true},  {"de_DE.UTF-8", "31/12/1850", false},
+        {"ja_JP.UTF-8", "1850/12/31", true},  {"ja_JP.UTF-8", "31/12/1850", false},
+        {"xx_YY.UTF-8", "12/31/1850", true},
+    };
+    for (const auto& c : cas) {
+        SousLocale locale(c.locale);
+        TDateSerie date = 0;
+        EXPECT_EQ(TenteReconnaitDate(c.texte, date), c.accepte) << c.locale << " " << c.texte;
+    }
 }
 
 }  // namespace

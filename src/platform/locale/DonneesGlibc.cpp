@@ -213,6 +213,8 @@ std::vector<EreGlibc> EresDistinctes(const std::vector<std::string>& description
     return eres;
 }
 
+bool LocaleInstallee(const std::string& nomLocale) { return LocaleGlibc(nomLocale).Existe(); }
+
 std::optional<DonneesLocaleGlibc> LitDonneesGlibc(const std::string& nomLocale) {
     const LocaleGlibc locale(nomLocale);
     if (!locale.Existe()) return std::nullopt;

@@ -28,6 +28,9 @@ struct DonneesLocaleGlibc {
     std::vector<EreGlibc> Eres;
 };
 
+// Whether glibc has the named locale.
+bool LocaleInstallee(const std::string& nomLocale);
+
 // The data of the named locale; nothing when glibc does not have it.
 std::optional<DonneesLocaleGlibc> LitDonneesGlibc(const std::string& nomLocale);
 

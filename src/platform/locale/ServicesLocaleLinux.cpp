@@ -121,7 +121,7 @@ std::string ServicesLocaleLinux::NomLocale(std::uint32_t idLocale) const {
 }
 
 std::uint32_t ServicesLocaleLinux::GetThreadLocale() {
-    if (!LitDonneesGlibc(localeThread_)) return 0;
+    if (!LocaleInstallee(localeThread_)) return 0;
     return IdentifiantLocale(localeThread_);
 }
 
@@ -197,14 +197,11 @@ int ServicesLocaleLinux::LongueurCaractere(std::string_view reste) {
     return deuxOctets ? 2 : 1;
 }
 
-int ServicesLocaleLinux::CompareStringA(std::uint32_t idLocale, std::uint32_t options, std::string_view a,
-                                        std::string_view b) {
+int ServicesLocaleLinux::CompareStringA(std::uint32_t, std::uint32_t options, std::string_view a, std::string_view b) {
     const bool ignoreCasse = (options & Locale::NORM_IGNORECASE) != 0;
     if (EstAscii(a) && EstAscii(b)) return ResultatComparaison(CompareAscii(a, b, ignoreCasse));
-    const std::string nom = NomLocale(idLocale);
-    const std::uint32_t page = nom.empty() ? pageDeCodeSysteme_ : PageDeCodeTextes(nom);
-    const std::u32string pointsA = PourComparaison(a, page, ignoreCasse);
-    const std::u32string pointsB = PourComparaison(b, page, ignoreCasse);
+    const std::u32string pointsA = PourComparaison(a, pageDeCodeSysteme_, ignoreCasse);
+    const std::u32string pointsB = PourComparaison(b, pageDeCodeSysteme_, ignoreCasse);
     return ResultatComparaison(pointsA.compare(pointsB));
 }
 

@@ -34,8 +34,11 @@ public:
     int GetSystemMetrics(int index) override;
     std::optional<std::uint32_t> IdentifiantPlateforme() override;
     int LongueurCaractere(std::string_view reste) override;
+    // Texts read in the system code page, compared by code point; with
+    // NORM_IGNORECASE, letters are folded by Unicode's rules.
     int CompareStringA(std::uint32_t idLocale, std::uint32_t options, std::string_view a,
                        std::string_view b) override;
+    // The year of the local time, read again when the second has changed.
     std::uint16_t AnneeLocale() override;
 
 private:
