@@ -94,6 +94,7 @@ TEST(ServicesFichiers, LesEchecsDOuvertureOntLeCodeEtLeMessageDeLeurSens) {
         EXPECT_EQ(e.Message().Octets(), c.message) << c.quoi;
     }
     EXPECT_EQ(EchecOuverture("/dev/null").CodeErreur, 5);
+    EXPECT_EQ(EchecOuverture("").CodeErreur, 3);
 }
 
 TEST(ServicesFichiers, TropDeFichiersOuverts) {
