@@ -16,8 +16,7 @@ namespace {
 // Reads the settings bytes from the front of the input.
 class Lecteur {
 public:
-    Lecteur(const std::uint8_t* donnees, std::size_t taille)
-        : reste_(reinterpret_cast<const char*>(donnees), taille) {}
+    Lecteur(const std::uint8_t* donnees, std::size_t taille) : reste_(reinterpret_cast<const char*>(donnees), taille) {}
 
     std::uint8_t Octet() {
         if (reste_.empty()) return 0;
@@ -37,8 +36,8 @@ private:
     std::string_view reste_;
 };
 
-const char* const Modeles[] = {"dd/MM/yyyy", "MM/dd/yy", "yyyy-MM-dd", "gg y/MM/dd", "ggg e/MM/dd ddd",
-                               "e/MM/dd",    "",         "yyyy/MM/dd dddd"};
+const char* const Modeles[] = {"dd/MM/yyyy",      "MM/dd/yy", "yyyy-MM-dd", "gg y/MM/dd",
+                               "ggg e/MM/dd ddd", "e/MM/dd",  "",           "yyyy/MM/dd dddd"};
 
 ServicesLocaleTable ReglagesAleatoires(Lecteur& lecteur) {
     using namespace Locale;
@@ -59,9 +58,9 @@ ServicesLocaleTable ReglagesAleatoires(Lecteur& lecteur) {
     table.DoubleOctetActif = (choix & 32) ? 1 : 0;
     for (std::uint32_t calendrier : {CAL_JAPAN, CAL_TAIWAN, CAL_KOREA}) {
         table.DefinitCalendrier(calendrier, CAL_SERASTRING, {lecteur.Texte(3), lecteur.Texte(3)});
-        table.DefinitCalendrier(calendrier, CAL_IYEAROFFSETRANGE,
-                                {std::to_string(static_cast<std::int32_t>(lecteur.Octet() * 16777619u)),
-                                 lecteur.Texte(4)});
+        table.DefinitCalendrier(
+            calendrier, CAL_IYEAROFFSETRANGE,
+            {std::to_string(static_cast<std::int32_t>(lecteur.Octet() * 16777619u)), lecteur.Texte(4)});
     }
     return table;
 }

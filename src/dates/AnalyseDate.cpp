@@ -29,9 +29,9 @@ std::int32_t LongueurCaractereA(std::string_view texte, std::int32_t position) {
 
 // What the pattern says beyond the order of the fields.
 struct LecturesModele {
-    bool EreEnTete = false;  // begins with a lower-case g
+    bool EreEnTete = false;    // begins with a lower-case g
     bool PremiereEre = false;  // or else holds a lower-case e: the first era applies
-    bool NomDuJour = false;  // holds "ddd" on a Far-East system
+    bool NomDuJour = false;    // holds "ddd" on a Far-East system
 };
 
 // Whether the pattern holds a lower-case e, never counting the second byte
@@ -70,8 +70,8 @@ std::int32_t DecalageEreEnTete(std::string_view texte, std::int32_t& position, c
 // case as the user's locale does.
 bool CommenceParSymbole(std::string_view texte, std::int32_t position, const Texte& symbole) {
     const auto debut = texte.substr(static_cast<std::size_t>(position - 1), symbole.Vue().size());
-    return ServicesLocaleCourants().CompareStringA(Locale::LOCALE_USER_DEFAULT, Locale::NORM_IGNORECASE,
-                                                   symbole.Vue(), debut) == Locale::CSTR_EQUAL;
+    return ServicesLocaleCourants().CompareStringA(Locale::LOCALE_USER_DEFAULT, Locale::NORM_IGNORECASE, symbole.Vue(),
+                                                   debut) == Locale::CSTR_EQUAL;
 }
 
 // Words after a date of a Far-East system (a day name), up to the end or to
@@ -150,9 +150,22 @@ bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& dat
         if (!LitNombre(texte, position, n3, l3)) return false;
         std::uint8_t chiffresAnnee = l3;
         switch (ordre) {
-        case TOrdreDate::MJA: annee = n3; mois = n1; jour = n2; break;
-        case TOrdreDate::JMA: annee = n3; mois = n2; jour = n1; break;
-        case TOrdreDate::AMJ: annee = n1; mois = n2; jour = n3; chiffresAnnee = l1; break;
+        case TOrdreDate::MJA:
+            annee = n3;
+            mois = n1;
+            jour = n2;
+            break;
+        case TOrdreDate::JMA:
+            annee = n3;
+            mois = n2;
+            jour = n1;
+            break;
+        case TOrdreDate::AMJ:
+            annee = n1;
+            mois = n2;
+            jour = n3;
+            chiffresAnnee = l1;
+            break;
         }
         if (decalageEre > 0)
             annee = AnneeDEre(annee, decalageEre);

@@ -18,9 +18,8 @@ constexpr std::uint32_t LangueCoreen = 0x12;
 // locale compares texts.
 bool EstALaPosition(std::string_view nomEre, std::size_t position, std::string_view nomTape) {
     return nomEre.compare(position, nomTape.size(), nomTape) == 0 &&
-           ServicesLocaleCourants().CompareStringA(Locale::LOCALE_USER_DEFAULT, 0,
-                                                   nomEre.substr(position, nomTape.size()),
-                                                   nomTape) == Locale::CSTR_EQUAL;
+           ServicesLocaleCourants().CompareStringA(
+               Locale::LOCALE_USER_DEFAULT, 0, nomEre.substr(position, nomTape.size()), nomTape) == Locale::CSTR_EQUAL;
 }
 
 // Whether the era name contains the typed name, never from the second byte
@@ -47,8 +46,7 @@ bool ComposeDate(std::uint16_t annee, std::uint16_t mois, std::uint16_t jour, TD
     const std::chrono::year_month_day jourCalendrier{std::chrono::year(annee), std::chrono::month(mois),
                                                      std::chrono::day(jour)};
     if (!jourCalendrier.ok()) return false;
-    date = static_cast<TDateSerie>(std::chrono::sys_days(jourCalendrier).time_since_epoch().count() +
-                                   SerieEpoqueUnix);
+    date = static_cast<TDateSerie>(std::chrono::sys_days(jourCalendrier).time_since_epoch().count() + SerieEpoqueUnix);
     return true;
 }
 

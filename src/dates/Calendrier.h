@@ -25,6 +25,7 @@ std::uint16_t AppliqueFenetreSiecle(std::uint16_t annee);
 // none does or the name is empty.
 std::int32_t DecalageDEre(std::string_view nomTape);
 
-// The Gregorian year of a year counted in the era; updates decalageEre as the
-// count requires (Korean or not). Taken modulo 65536.
+// The Gregorian year of a year counted in the era whose offset decalageEre
+// (above 0) holds; updates decalageEre as the count requires (Korean or not).
+// Taken modulo 65536.
 std::uint16_t AnneeDEre(std::uint16_t annee, std::int32_t& decalageEre);

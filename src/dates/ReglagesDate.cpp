@@ -11,9 +11,9 @@ TReglagesDate ReglagesDate;
 namespace {
 
 // Primary languages whose character set is never examined.
-constexpr std::uint32_t LanguesOccidentales = (1u << 0x00) | (1u << 0x06) | (1u << 0x07) | (1u << 0x09) |
-                                              (1u << 0x0A) | (1u << 0x0B) | (1u << 0x0C) | (1u << 0x10) |
-                                              (1u << 0x13) | (1u << 0x14) | (1u << 0x16) | (1u << 0x1D);
+constexpr std::uint32_t LanguesOccidentales = (1u << 0x00) | (1u << 0x06) | (1u << 0x07) | (1u << 0x09) | (1u << 0x0A) |
+                                              (1u << 0x0B) | (1u << 0x0C) | (1u << 0x10) | (1u << 0x13) | (1u << 0x14) |
+                                              (1u << 0x16) | (1u << 0x1D);
 
 bool EstLangueOccidentale(std::uint32_t langue) { return langue < 32 && ((LanguesOccidentales >> langue) & 1u); }
 
@@ -82,8 +82,7 @@ void ChargeDecalagesEres(std::uint32_t calendrier) {
 
 void ChargeTablesEres() {
     const std::int32_t calendrier = LitNombreLocale(Locale::LOCALE_IOPTIONALCALENDAR, "1", 1);
-    if (calendrier != Locale::CAL_JAPAN && calendrier != Locale::CAL_TAIWAN && calendrier != Locale::CAL_KOREA)
-        return;
+    if (calendrier != Locale::CAL_JAPAN && calendrier != Locale::CAL_TAIWAN && calendrier != Locale::CAL_KOREA) return;
     // Names of another locale's calendar must not stay beside these offsets.
     ReglagesDate.NomsEres.Remplit(Texte());
     ChargeNomsEres(static_cast<std::uint32_t>(calendrier));

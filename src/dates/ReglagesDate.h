@@ -28,5 +28,9 @@ struct TReglagesDate {
 extern TReglagesDate ReglagesDate;
 
 // Fills every field but FenetreSiecle from the locale of the calling thread.
-// Never fails: each refusal of the platform gives the field's default.
+// Never fails: each refusal of the platform gives the field's default. May be
+// called again at any time; on a change of the regional settings, first move
+// the thread to the user's default locale:
+//     ServicesLocaleCourants().SetThreadLocale(Locale::LOCALE_USER_DEFAULT);
+//     ChargeReglagesDate();
 void ChargeReglagesDate();

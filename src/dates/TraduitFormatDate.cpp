@@ -30,9 +30,9 @@ Texte TraduitEnEres(std::string_view modele) {
     for (std::size_t position = 0; position < modele.size();) {
         const auto octet = static_cast<unsigned char>(modele[position]);
         if (ReglagesDate.EstOctetDeTete(octet)) {
-            const std::size_t longueur = std::min<std::size_t>(
-                std::max(1, ServicesLocaleCourants().LongueurCaractere(modele.substr(position))),
-                modele.size() - position);
+            const std::size_t longueur =
+                std::min<std::size_t>(std::max(1, ServicesLocaleCourants().LongueurCaractere(modele.substr(position))),
+                                      modele.size() - position);
             resultat += Texte(modele.substr(position, longueur));
             position += longueur;
         } else if (CommencePar(modele, position, "gg")) {

@@ -56,26 +56,27 @@ TEST_P(LocaleGlibc, DonneSesReglages) {
     EXPECT_EQ(ReglagesDate.FenetreSiecle, 50);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, LocaleGlibc,
-    testing::Values(CasLocale{"fr_FR.UTF-8", "dd/MM/yyyy", '/', TOrdreDate::JMA, 0x0C, false, ""},
-                    CasLocale{"fr_FR", "dd/MM/yyyy", '/', TOrdreDate::JMA, 0x0C, false, ""},
-                    CasLocale{"en_US.UTF-8", "MM/dd/yyyy", '/', TOrdreDate::MJA, 0x09, false, "AM"},
-                    CasLocale{"en_GB.UTF-8", "dd/MM/yy", '/', TOrdreDate::JMA, 0x09, false, "am"},
-                    CasLocale{"de_DE.UTF-8", "dd.MM.yyyy", '.', TOrdreDate::JMA, 0x07, false, ""},
-                    CasLocale{"nl_NL.UTF-8", "dd-MM-yy", '-', TOrdreDate::JMA, 0x13, false, ""},
-                    CasLocale{"hu_HU.UTF-8", "yyyy-MM-dd", '-', TOrdreDate::AMJ, 0x0E, false, ""},
-                    CasLocale{"bg_BG.UTF-8", "d.MM.yyyy", '.', TOrdreDate::JMA, 0x02, false, ""},
-                    CasLocale{"C", "MM/dd/yy", '/', TOrdreDate::MJA, 0x09, false, "AM"},
-                    CasLocale{"POSIX", "MM/dd/yy", '/', TOrdreDate::MJA, 0x09, false, "AM"},
-                    CasLocale{"C.UTF-8", "MM/dd/yy", '/', TOrdreDate::MJA, 0x09, false, "AM"},
-                    // Not installed: every request refused, every default taken.
-                    CasLocale{"xx_YY.UTF-8", "m/d/yy", '/', TOrdreDate::MJA, 0x09, false, "am"}),
-    [](const testing::TestParamInfo<CasLocale>& info) {
-        std::string nom;
-        for (char c : info.param.locale) nom += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return nom;
-    });
+INSTANTIATE_TEST_SUITE_P(Locales, LocaleGlibc,
+                         testing::Values(CasLocale{"fr_FR.UTF-8", "dd/MM/yyyy", '/', TOrdreDate::JMA, 0x0C, false, ""},
+                                         CasLocale{"fr_FR", "dd/MM/yyyy", '/', TOrdreDate::JMA, 0x0C, false, ""},
+                                         CasLocale{"en_US.UTF-8", "MM/dd/yyyy", '/', TOrdreDate::MJA, 0x09, false,
+                                                   "AM"},
+                                         CasLocale{"en_GB.UTF-8", "dd/MM/yy", '/', TOrdreDate::JMA, 0x09, false, "am"},
+                                         CasLocale{"de_DE.UTF-8", "dd.MM.yyyy", '.', TOrdreDate::JMA, 0x07, false, ""},
+                                         CasLocale{"nl_NL.UTF-8", "dd-MM-yy", '-', TOrdreDate::JMA, 0x13, false, ""},
+                                         CasLocale{"hu_HU.UTF-8", "yyyy-MM-dd", '-', TOrdreDate::AMJ, 0x0E, false, ""},
+                                         CasLocale{"bg_BG.UTF-8", "d.MM.yyyy", '.', TOrdreDate::JMA, 0x02, false, ""},
+                                         CasLocale{"C", "MM/dd/yy", '/', TOrdreDate::MJA, 0x09, false, "AM"},
+                                         CasLocale{"POSIX", "MM/dd/yy", '/', TOrdreDate::MJA, 0x09, false, "AM"},
+                                         CasLocale{"C.UTF-8", "MM/dd/yy", '/', TOrdreDate::MJA, 0x09, false, "AM"},
+                                         // Not installed: every request refused, every default taken.
+                                         CasLocale{"xx_YY.UTF-8", "m/d/yy", '/', TOrdreDate::MJA, 0x09, false, "am"}),
+                         [](const testing::TestParamInfo<CasLocale>& info) {
+                             std::string nom;
+                             for (char c : info.param.locale)
+                                 nom += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return nom;
+                         });
 
 TEST(LocaleJaponaise, ExtremeOrientAvecSesEres) {
     SousLocale locale("ja_JP.UTF-8");
@@ -128,10 +129,10 @@ TEST(LocaleGlibc, LeVerdictSuitLaLocale) {
         const char* texte;
         bool accepte;
     } cas[] = {
-        {"fr_FR.UTF-8", "31/12/1850", true},  {"fr_FR.UTF-8", "12/31/1850", false},
-        {"en_US.UTF-8", "12/31/1850", true},  {"en_US.UTF-8", "31/12/1850", false},
-        {"de_DE.UTF-8", "31.12.1850", true},  {"de_DE.UTF-8", "31/12/1850", false},
-        {"ja_JP.UTF-8", "1850/12/31", true},  {"ja_JP.UTF-8", "31/12/1850", false},
+        {"fr_FR.UTF-8", "31/12/1850", true}, {"fr_FR.UTF-8", "12/31/1850", false},
+        {"en_US.UTF-8", "12/31/1850", true}, {"en_US.UTF-8", "31/12/1850", false},
+        {"de_DE.UTF-8", "31.12.1850", true}, {"de_DE.UTF-8", "31/12/1850", false},
+        {"ja_JP.UTF-8", "1850/12/31", true}, {"ja_JP.UTF-8", "31/12/1850", false},
         {"xx_YY.UTF-8", "12/31/1850", true},
     };
     for (const auto& c : cas) {

@@ -1,8 +1,8 @@
 // Date recognition under settings other than French: orders, separators,
 // eras (Japanese-style and Korean), and the Far-East trailing text.
+#include "SerieAttendue.h"
 #include "dates/ReconnaitDate.h"
 #include "dates/ReglagesFrancais.h"
-#include "SerieAttendue.h"
 
 #include <gtest/gtest.h>
 
@@ -101,7 +101,12 @@ TEST(AutresReglages, SeparateurBlancRefuseTout) {
 
 TEST(AutresReglages, SeparateurVideAttendLOctetNul) {
     ReglagesInstalles reglages(FrancaisAvec("ddMMyyyy", ""));
-    VerifieCas({{std::string("12\0" "05\0" "1850", 10), Serie(1850, 5, 12)}, {"12/05/1850", Refus}});
+    VerifieCas({{std::string("12\0"
+                             "05\0"
+                             "1850",
+                             10),
+                 Serie(1850, 5, 12)},
+                {"12/05/1850", Refus}});
 }
 
 TEST(Eres, NomEnTeteAvecSonDecalage) {

@@ -54,8 +54,10 @@ class ElementTexte : public testing::TestWithParam<CasTexte> {};
 TEST_P(ElementTexte, ValeurOuDefaut) {
     ServicesLocaleTable table = ServicesLocaleTable::Francais(2026);
     const CasElement& element = GetParam().element;
-    if (element.valeur) table.Definit(element.item, element.valeur);
-    else table.Retire(element.item);
+    if (element.valeur)
+        table.Definit(element.item, element.valeur);
+    else
+        table.Retire(element.item);
     ReglagesInstalles reglages(std::move(table));
     const Texte& champ = element.item == LOCALE_SSHORTDATE ? ReglagesDate.FormatDateCourt
                          : element.item == LOCALE_S1159    ? ReglagesDate.SymboleAM
@@ -63,17 +65,16 @@ TEST_P(ElementTexte, ValeurOuDefaut) {
     EXPECT_EQ(champ.Vue(), GetParam().attendu);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Defauts, ElementTexte,
-    testing::Values(CasTexte{"ModeleVide", {LOCALE_SSHORTDATE, ""}, ""},
-                    CasTexte{"ModeleRefuse", {LOCALE_SSHORTDATE, nullptr}, "m/d/yy"},
-                    CasTexte{"Modele255", {LOCALE_SSHORTDATE, Long255.c_str()}, Long255},
-                    CasTexte{"Modele256", {LOCALE_SSHORTDATE, Long256.c_str()}, "m/d/yy"},
-                    CasTexte{"AMRefuse", {LOCALE_S1159, nullptr}, "am"},
-                    CasTexte{"AM", {LOCALE_S1159, "vorm."}, "vorm."},
-                    CasTexte{"PMRefuse", {LOCALE_S2359, nullptr}, "pm"},
-                    CasTexte{"PMVide", {LOCALE_S2359, ""}, ""}),
-    [](const auto& info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(Defauts, ElementTexte,
+                         testing::Values(CasTexte{"ModeleVide", {LOCALE_SSHORTDATE, ""}, ""},
+                                         CasTexte{"ModeleRefuse", {LOCALE_SSHORTDATE, nullptr}, "m/d/yy"},
+                                         CasTexte{"Modele255", {LOCALE_SSHORTDATE, Long255.c_str()}, Long255},
+                                         CasTexte{"Modele256", {LOCALE_SSHORTDATE, Long256.c_str()}, "m/d/yy"},
+                                         CasTexte{"AMRefuse", {LOCALE_S1159, nullptr}, "am"},
+                                         CasTexte{"AM", {LOCALE_S1159, "vorm."}, "vorm."},
+                                         CasTexte{"PMRefuse", {LOCALE_S2359, nullptr}, "pm"},
+                                         CasTexte{"PMVide", {LOCALE_S2359, ""}, ""}),
+                         [](const auto& info) { return std::string(info.param.nom); });
 
 struct CasSeparateur {
     const char* nom;
@@ -85,8 +86,10 @@ class Separateur : public testing::TestWithParam<CasSeparateur> {};
 
 TEST_P(Separateur, UnSeulCaractere) {
     ServicesLocaleTable table = ServicesLocaleTable::Francais(2026);
-    if (GetParam().valeur) table.Definit(LOCALE_SDATE, GetParam().valeur);
-    else table.Retire(LOCALE_SDATE);
+    if (GetParam().valeur)
+        table.Definit(LOCALE_SDATE, GetParam().valeur);
+    else
+        table.Retire(LOCALE_SDATE);
     ReglagesInstalles reglages(std::move(table));
     EXPECT_EQ(ReglagesDate.SeparateurDate, GetParam().attendu);
 }
@@ -94,9 +97,8 @@ TEST_P(Separateur, UnSeulCaractere) {
 INSTANTIATE_TEST_SUITE_P(Defauts, Separateur,
                          testing::Values(CasSeparateur{"Tiret", "-", '-'}, CasSeparateur{"Point", ".", '.'},
                                          CasSeparateur{"DeuxCaracteres", "//", '/'},
-                                         CasSeparateur{"DeuxOctets", "\x94\x4e", '/'},
-                                         CasSeparateur{"Vide", "", 0}, CasSeparateur{"Refuse", nullptr, '/'},
-                                         CasSeparateur{"Blanc", " ", ' '}),
+                                         CasSeparateur{"DeuxOctets", "\x94\x4e", '/'}, CasSeparateur{"Vide", "", 0},
+                                         CasSeparateur{"Refuse", nullptr, '/'}, CasSeparateur{"Blanc", " ", ' '}),
                          [](const auto& info) { return std::string(info.param.nom); });
 
 struct CasTraduction {
@@ -119,25 +121,25 @@ TEST_P(Traduction, DuModeleCourt) {
     EXPECT_EQ(ReglagesDate.FormatDateCourt.Vue(), GetParam().attendu);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modeles, Traduction,
-    testing::Values(CasTraduction{"Japon", LocaleJaponais, "3", "gg yy/MM/dd", "ggg ee/MM/dd"},
-                    CasTraduction{"Taiwan", 0x0404, "4", "yyyy/M/d", "eeee/M/d"},
-                    CasTraduction{"TroisYMajuscules", LocaleJaponais, "5", "YYY", "eee"},
-                    CasTraduction{"TroisG", LocaleJaponais, "3", "ggg", "gggg"},
-                    CasTraduction{"DeuxGMajuscules", LocaleJaponais, "3", "GG", "ggg"},
-                    CasTraduction{"CasseMelee", LocaleJaponais, "3", "gG yYyY", "ggg eeee"},
-                    // The byte after a lead byte is never read as a letter.
-                    CasTraduction{"DeuxOctets", LocaleJaponais, "3", "\x94y yy", "\x94y ee"},
-                    CasTraduction{"OctetDeTeteFinal", LocaleJaponais, "3", "yy\x94", "ee\x94"},
-                    CasTraduction{"JaponGregorien", LocaleJaponais, "1", "gg yyyy/MM/dd", " yyyy/MM/dd"},
-                    CasTraduction{"CoreeGregorien", 0x0412, "1", "Gyyyy.g", "yyyy."},
-                    CasTraduction{"FrancaisGarde", 0x040C, "1", "gg dd/MM/yyyy", "gg dd/MM/yyyy"},
-                    CasTraduction{"TypeIllisible", LocaleJaponais, "trois", "gg yy", " yy"},
-                    CasTraduction{"TypeHexadecimal", 0x040C, "$3", "yy", "ee"},
-                    CasTraduction{"TypeAvecBlancs", 0x040C, "  3", "yy", "ee"},
-                    CasTraduction{"TypeSuiviDeTexte", 0x040C, "3 ", "yy", "yy"}),
-    [](const auto& info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(Modeles, Traduction,
+                         testing::Values(CasTraduction{"Japon", LocaleJaponais, "3", "gg yy/MM/dd", "ggg ee/MM/dd"},
+                                         CasTraduction{"Taiwan", 0x0404, "4", "yyyy/M/d", "eeee/M/d"},
+                                         CasTraduction{"TroisYMajuscules", LocaleJaponais, "5", "YYY", "eee"},
+                                         CasTraduction{"TroisG", LocaleJaponais, "3", "ggg", "gggg"},
+                                         CasTraduction{"DeuxGMajuscules", LocaleJaponais, "3", "GG", "ggg"},
+                                         CasTraduction{"CasseMelee", LocaleJaponais, "3", "gG yYyY", "ggg eeee"},
+                                         // The byte after a lead byte is never read as a letter.
+                                         CasTraduction{"DeuxOctets", LocaleJaponais, "3", "\x94y yy", "\x94y ee"},
+                                         CasTraduction{"OctetDeTeteFinal", LocaleJaponais, "3", "yy\x94", "ee\x94"},
+                                         CasTraduction{"JaponGregorien", LocaleJaponais, "1", "gg yyyy/MM/dd",
+                                                       " yyyy/MM/dd"},
+                                         CasTraduction{"CoreeGregorien", 0x0412, "1", "Gyyyy.g", "yyyy."},
+                                         CasTraduction{"FrancaisGarde", 0x040C, "1", "gg dd/MM/yyyy", "gg dd/MM/yyyy"},
+                                         CasTraduction{"TypeIllisible", LocaleJaponais, "trois", "gg yy", " yy"},
+                                         CasTraduction{"TypeHexadecimal", 0x040C, "$3", "yy", "ee"},
+                                         CasTraduction{"TypeAvecBlancs", 0x040C, "  3", "yy", "ee"},
+                                         CasTraduction{"TypeSuiviDeTexte", 0x040C, "3 ", "yy", "yy"}),
+                         [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(LocaleDuThread, ZeroDonneAnglaisEtLesDefauts) {
     ServicesLocaleTable table = ServicesLocaleTable::Francais(2026);
@@ -194,8 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
                          },
                          false,
                          {}},
-        CasExtremeOrient{"PageDeCodeRefusee",
-                         [](ServicesLocaleTable& t) { t.OctetsDeTeteParPage.erase(932); }, false, {}},
+        CasExtremeOrient{
+            "PageDeCodeRefusee", [](ServicesLocaleTable& t) { t.OctetsDeTeteParPage.erase(932); }, false, {}},
         CasExtremeOrient{"PageDeCodeDuSysteme",
                          [](ServicesLocaleTable& t) {
                              t.Retire(LOCALE_IDEFAULTANSICODEPAGE);
@@ -216,8 +218,12 @@ INSTANTIATE_TEST_SUITE_P(
                          },
                          true,
                          {0xA0, 0xA1}},
-        CasExtremeOrient{"PlageJusquA255", [](ServicesLocaleTable& t) { t.OctetsDeTeteParPage[932] = {{0xFF, 0xFF}}; },
-                         true, {0xFF, 0xFF}},
+        CasExtremeOrient{"PlageJusquA255",
+                         [](ServicesLocaleTable& t) {
+                             t.OctetsDeTeteParPage[932] = {{0xFF, 0xFF}};
+                         },
+                         true,
+                         {0xFF, 0xFF}},
         CasExtremeOrient{"AutrePlateformeSansDoubleOctet",
                          [](ServicesLocaleTable& t) {
                              t.Plateforme = 1;
@@ -267,21 +273,24 @@ TEST_P(TablesEres, NomsEtDecalagesParSlot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Chargement, TablesEres,
-    testing::Values(CasEres{"HuitNoms",
-                            {"1", "2", "3", "4", "5", "6", "7", "8"},
-                            {"10", "20", "30", "40", "50", "60", "70", "80"},
-                            {"1", "2", "3", "4", "5", "6", "7"},
-                            {10, 20, 30, 40, 50, 60, 70}},
-                    CasEres{"CinqNomsTroisDecalages",
-                            {"A", "B", "C", "D", "E"},
-                            {"1989", "1926", "1912"},
-                            {"A", "B", "C", "D", "E", "", ""},
-                            {1989, 1926, 1912, -1, -1, -1, -1}},
-                    CasEres{"DecalageIllisible", {"A", "B"}, {"1989", "Showa"}, {"A", "B", "", "", "", "", ""},
-                            {1989, 0, -1, -1, -1, -1, -1}},
-                    CasEres{"NomVide", {"A", "", "B"}, {"1", "2", "3"}, {"A", "B", "", "", "", "", ""},
-                            {1, 2, 3, -1, -1, -1, -1}},
-                    CasEres{"Rien", {}, {}, {"", "", "", "", "", "", ""}, {-1, -1, -1, -1, -1, -1, -1}}),
+    testing::Values(
+        CasEres{"HuitNoms",
+                {"1", "2", "3", "4", "5", "6", "7", "8"},
+                {"10", "20", "30", "40", "50", "60", "70", "80"},
+                {"1", "2", "3", "4", "5", "6", "7"},
+                {10, 20, 30, 40, 50, 60, 70}},
+        CasEres{"CinqNomsTroisDecalages",
+                {"A", "B", "C", "D", "E"},
+                {"1989", "1926", "1912"},
+                {"A", "B", "C", "D", "E", "", ""},
+                {1989, 1926, 1912, -1, -1, -1, -1}},
+        CasEres{"DecalageIllisible",
+                {"A", "B"},
+                {"1989", "Showa"},
+                {"A", "B", "", "", "", "", ""},
+                {1989, 0, -1, -1, -1, -1, -1}},
+        CasEres{"NomVide", {"A", "", "B"}, {"1", "2", "3"}, {"A", "B", "", "", "", "", ""}, {1, 2, 3, -1, -1, -1, -1}},
+        CasEres{"Rien", {}, {}, {"", "", "", "", "", "", ""}, {-1, -1, -1, -1, -1, -1, -1}}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(TablesEres, EnumerationRefusee) {
@@ -350,12 +359,32 @@ TEST(NombresDesElements, EntiersEcritsEnTexte) {
         const char* texte;
         std::optional<std::int32_t> valeur;
     } cas[] = {
-        {"3", 3},           {"  3", 3},         {"+3", 3},          {"-3", -3},         {"0012", 12},
-        {"$1F", 31},        {"x1f", 31},        {"X1F", 31},        {"0X10", 16},       {"0x10", 16},
-        {"-$10", -16},      {"2147483647", 2147483647},             {"-2147483648", INT32_MIN},
-        {"2147483648", {}}, {"-2147483649", {}}, {"$FFFFFFFF", {}}, {"99999999999999999999999", {}},
-        {"", {}},           {" ", {}},          {"3 ", {}},         {"\t3", {}},        {"abc", {}},
-        {"0x", {}},         {"$", {}},          {"+-3", {}},        {"1.5", {}},
+        {"3", 3},
+        {"  3", 3},
+        {"+3", 3},
+        {"-3", -3},
+        {"0012", 12},
+        {"$1F", 31},
+        {"x1f", 31},
+        {"X1F", 31},
+        {"0X10", 16},
+        {"0x10", 16},
+        {"-$10", -16},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", {}},
+        {"-2147483649", {}},
+        {"$FFFFFFFF", {}},
+        {"99999999999999999999999", {}},
+        {"", {}},
+        {" ", {}},
+        {"3 ", {}},
+        {"\t3", {}},
+        {"abc", {}},
+        {"0x", {}},
+        {"$", {}},
+        {"+-3", {}},
+        {"1.5", {}},
     };
     for (const auto& c : cas) EXPECT_EQ(LitEntierLocale(c.texte), c.valeur) << c.texte;
 }

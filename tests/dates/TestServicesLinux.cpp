@@ -83,8 +83,8 @@ TEST(EresGlibc, PremiereAnneeDeChaqueEre) {
 }
 
 TEST(EresGlibc, ChaqueNomUneFoisDansLOrdre) {
-    const auto eres = EresDistinctes({"+:2:2020/01/01:+*:B:f", "+:1:2019/05/01:2019/12/31:B:f", "mal formee",
-                                      "+:2:1990/01/01:2019/04/30:A:f"});
+    const auto eres = EresDistinctes(
+        {"+:2:2020/01/01:+*:B:f", "+:1:2019/05/01:2019/12/31:B:f", "mal formee", "+:2:1990/01/01:2019/04/30:A:f"});
     ASSERT_EQ(eres.size(), 2u);
     EXPECT_EQ(eres[0].Nom, "B");
     EXPECT_EQ(eres[0].DecalageAnnee, 2019);
@@ -95,17 +95,19 @@ TEST(EresGlibc, ChaqueNomUneFoisDansLOrdre) {
 class DossierConfiguration : public testing::Test {
 protected:
     void SetUp() override {
-        dossier_ = std::filesystem::temp_directory_path() /
-                   ("controle-dates-" + std::to_string(::getpid()) + "-" +
-                    testing::UnitTest::GetInstance()->current_test_info()->name());
+        dossier_ =
+            std::filesystem::temp_directory_path() / ("controle-dates-" + std::to_string(::getpid()) + "-" +
+                                                      testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(dossier_);
         const char* ancien = std::getenv("XDG_CONFIG_HOME");
         ancien_ = ancien ? std::optional<std::string>(ancien) : std::nullopt;
         ::setenv("XDG_CONFIG_HOME", dossier_.c_str(), 1);
     }
     void TearDown() override {
-        if (ancien_) ::setenv("XDG_CONFIG_HOME", ancien_->c_str(), 1);
-        else ::unsetenv("XDG_CONFIG_HOME");
+        if (ancien_)
+            ::setenv("XDG_CONFIG_HOME", ancien_->c_str(), 1);
+        else
+            ::unsetenv("XDG_CONFIG_HOME");
         std::filesystem::remove_all(dossier_);
     }
     void Ecrit(const std::string& contenu) { std::ofstream(dossier_ / "locale.conf") << contenu; }
@@ -179,8 +181,8 @@ TEST(ServicesLinux, PageDeCodeDuSystemeEtCalendriers) {
         int doubleOctet;
         const char* calendrierOptionnel;
     } cas[] = {
-        {"fr_FR.UTF-8", 1252, 0, "1"}, {"C", 1252, 0, "1"},          {"de_DE.UTF-8", 1252, 0, "1"},
-        {"ja_JP.UTF-8", 932, 1, "3"},  {"zh_TW.UTF-8", 950, 1, "4"}, {"zh_CN.UTF-8", 936, 1, "1"},
+        {"fr_FR.UTF-8", 1252, 0, "1"}, {"C", 1252, 0, "1"},           {"de_DE.UTF-8", 1252, 0, "1"},
+        {"ja_JP.UTF-8", 932, 1, "3"},  {"zh_TW.UTF-8", 950, 1, "4"},  {"zh_CN.UTF-8", 936, 1, "1"},
         {"ko_KR.UTF-8", 949, 1, "1"},  {"ru_RU.UTF-8", 1251, 0, "1"}, {"pl_PL.UTF-8", 1250, 0, "1"},
         {"th_TH.UTF-8", 874, 0, "1"},  {"hi_IN.UTF-8", 1252, 0, "1"},
     };

@@ -2,13 +2,13 @@
 // the process's global locale) and translating the date format.
 #include "platform/locale/DonneesGlibc.h"
 
+#include <iconv.h>
+#include <langinfo.h>
+#include <locale.h>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
-#include <iconv.h>
-#include <langinfo.h>
-#include <locale.h>
 
 namespace {
 
@@ -34,9 +34,7 @@ private:
 };
 
 // Day, month and year: the fields that the date separator stands between.
-bool EstChampDate(char conversion) {
-    return conversion != '\0' && std::strchr("demyYbBhgG", conversion) != nullptr;
-}
+bool EstChampDate(char conversion) { return conversion != '\0' && std::strchr("demyYbBhgG", conversion) != nullptr; }
 
 // The pattern letters of one conversion; empty for one that has none.
 std::string_view LettresConversion(char conversion, bool sansRemplissage, bool modifieE) {
@@ -99,8 +97,7 @@ std::string SeparateurSansBlancs(std::string_view litteral) {
 // A text of the locale's character set in UTF-8; what cannot be converted
 // is dropped.
 std::string EnUtf8(const char* texte, const char* jeuDeCaracteres) {
-    if (std::strcmp(jeuDeCaracteres, "UTF-8") == 0 || std::strcmp(jeuDeCaracteres, "ANSI_X3.4-1968") == 0)
-        return texte;
+    if (std::strcmp(jeuDeCaracteres, "UTF-8") == 0 || std::strcmp(jeuDeCaracteres, "ANSI_X3.4-1968") == 0) return texte;
     const iconv_t cd = iconv_open("UTF-8", jeuDeCaracteres);
     if (cd == reinterpret_cast<iconv_t>(-1)) return {};
     std::string sortie;
@@ -140,9 +137,7 @@ std::vector<std::string_view> Champs(std::string_view description) {
 }
 
 // The year of a date "yyyy/mm/dd", possibly negative; nothing for "+*" or "-*".
-std::optional<std::int32_t> AnneeDeDate(std::string_view date) {
-    return LitEntier(date.substr(0, date.find('/', 1)));
-}
+std::optional<std::int32_t> AnneeDeDate(std::string_view date) { return LitEntier(date.substr(0, date.find('/', 1))); }
 
 }  // namespace
 

@@ -7,11 +7,11 @@
 #include "platform/locale/DonneesGlibc.h"
 #include "platform/locale/LocaleUtilisateur.h"
 
+#include <locale.h>
+#include <wctype.h>
 #include <algorithm>
 #include <cstring>
 #include <cwctype>
-#include <locale.h>
-#include <wctype.h>
 
 namespace {
 
@@ -168,9 +168,8 @@ bool ServicesLocaleLinux::EnumCalendarInfoA(const std::function<bool(const char*
     const auto donnees = LitDonneesGlibc(nom);
     if (!donnees) return false;
     for (const EreGlibc& ere : donnees->Eres) {
-        const std::string valeur = item == Locale::CAL_SERASTRING
-                                       ? DepuisUtf8(ere.Nom, PageDeCodeTextes(nom)).Octets()
-                                       : std::to_string(ere.DecalageAnnee);
+        const std::string valeur = item == Locale::CAL_SERASTRING ? DepuisUtf8(ere.Nom, PageDeCodeTextes(nom)).Octets()
+                                                                  : std::to_string(ere.DecalageAnnee);
         if (!rappel(valeur.c_str())) break;
     }
     return true;

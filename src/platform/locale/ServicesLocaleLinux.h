@@ -36,8 +36,7 @@ public:
     int LongueurCaractere(std::string_view reste) override;
     // Texts read in the system code page, compared by code point; with
     // NORM_IGNORECASE, letters are folded by Unicode's rules.
-    int CompareStringA(std::uint32_t idLocale, std::uint32_t options, std::string_view a,
-                       std::string_view b) override;
+    int CompareStringA(std::uint32_t idLocale, std::uint32_t options, std::string_view a, std::string_view b) override;
     // The year of the local time, read again when the second has changed.
     std::uint16_t AnneeLocale() override;
 

@@ -74,9 +74,7 @@ bool ServicesLocaleTable::GetCPInfo(std::uint32_t pageDeCode, std::array<unsigne
 
 std::uint32_t ServicesLocaleTable::GetACP() { return PageSysteme; }
 
-int ServicesLocaleTable::GetSystemMetrics(int index) {
-    return index == Locale::SM_DBCSENABLED ? DoubleOctetActif : 0;
-}
+int ServicesLocaleTable::GetSystemMetrics(int index) { return index == Locale::SM_DBCSENABLED ? DoubleOctetActif : 0; }
 
 std::optional<std::uint32_t> ServicesLocaleTable::IdentifiantPlateforme() { return Plateforme; }
 
@@ -90,8 +88,7 @@ int ServicesLocaleTable::LongueurCaractere(std::string_view reste) {
     return 1;
 }
 
-int ServicesLocaleTable::CompareStringA(std::uint32_t, std::uint32_t options, std::string_view a,
-                                        std::string_view b) {
+int ServicesLocaleTable::CompareStringA(std::uint32_t, std::uint32_t options, std::string_view a, std::string_view b) {
     const bool ignoreCasse = (options & Locale::NORM_IGNORECASE) != 0;
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
         const auto x = static_cast<unsigned char>(ignoreCasse ? MinusculeAscii(a[i]) : a[i]);

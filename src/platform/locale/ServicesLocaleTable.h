@@ -60,7 +60,6 @@ public:
     // 2 for a lead byte of PageSysteme followed by a non-zero byte, else 1.
     int LongueurCaractere(std::string_view reste) override;
     // Byte comparison; NORM_IGNORECASE folds the ASCII letters.
-    int CompareStringA(std::uint32_t idLocale, std::uint32_t options, std::string_view a,
-                       std::string_view b) override;
+    int CompareStringA(std::uint32_t idLocale, std::uint32_t options, std::string_view a, std::string_view b) override;
     std::uint16_t AnneeLocale() override;
 };
