@@ -16,13 +16,20 @@ trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 debut=$(date +%s%N)
 "$programme" &
 pid=$!
-fenetre=$(timeout 20 xdotool search --sync --onlyvisible --name "$titre" | head -n 1)
+fenetre=""
+for _ in $(seq 4000); do
+  fenetre=$(xdotool search --onlyvisible --name "$titre" 2>/dev/null | head -n 1 || true)
+  [ -n "$fenetre" ] && break
+  sleep 0.005
+done
 fin=$(date +%s%N)
+[ -n "$fenetre" ] || { echo "la fenêtre n'est pas apparue"; kill "$pid"; exit 1; }
 echo "Fenêtre affichée en $(( (fin - debut) / 1000000 )) ms"
 
-# Let the window paint itself, then keep a picture of the screen.
+# Let the window paint itself, then keep pictures of the screen and of it.
 sleep 1
-import -window root "$sortie/fenetre.png"
+import -window root "$sortie/ecran.png"
+import -window "$fenetre" "$sortie/fenetre.png"
 
 # "Quitte" lies at (296, 172), 137 by 50, in the window's client area.
 xdotool mousemove --window "$fenetre" 364 197 click 1
