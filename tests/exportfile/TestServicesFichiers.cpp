@@ -53,6 +53,14 @@ int NombreDescripteurs() {
     return n;
 }
 
+// The exit status of a child, 255 when it did not end normally.
+int AttendsFin(pid_t enfant) {
+    int etat = 0;
+    while (::waitpid(enfant, &etat, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(etat) ? WEXITSTATUS(etat) : 255;
+}
+
 // A second program opens the file for writing, writes texte at its end (or
 // nothing) and ends.
 void EcritureParUnAutreProgramme(const std::string& nom, const std::string& texte) {
@@ -62,10 +70,7 @@ void EcritureParUnAutreProgramme(const std::string& nom, const std::string& text
         const bool ok = fd >= 0 && ::write(fd, texte.data(), texte.size()) == static_cast<ssize_t>(texte.size());
         ::_exit(ok ? 0 : 1);
     }
-    int etat = 0;
-    while (::waitpid(enfant, &etat, 0) < 0 && errno == EINTR) {
-    }
-    ASSERT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0);
+    ASSERT_EQ(AttendsFin(enfant), 0);
 }
 
 struct CasEchec {
@@ -122,10 +127,7 @@ std::int32_t CodeOuvertureSansPrivilege(const std::string& nom) {
     if (::geteuid() != 0) return CodeOuverture(nom);
     const pid_t enfant = ::fork();
     if (enfant == 0) ::_exit(::setuid(65534) == 0 ? CodeOuverture(nom) : 255);
-    int etat = 0;
-    while (::waitpid(enfant, &etat, 0) < 0 && errno == EINTR) {
-    }
-    return WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
+    return AttendsFin(enfant);
 }
 
 TEST(ServicesFichiers, AccesRefuseSansDroitDeLecture) {
@@ -197,10 +199,7 @@ TEST(ServicesFichiers, UnAutreProgrammeNObtientPasDeVerrouEnEcriture) {
         verrou.l_whence = SEEK_SET;
         ::_exit(fd >= 0 && ::fcntl(fd, F_OFD_SETLK, &verrou) != 0 ? 0 : 1);
     }
-    int etat = 0;
-    while (::waitpid(enfant, &etat, 0) < 0 && errno == EINTR) {
-    }
-    EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0);
+    EXPECT_EQ(AttendsFin(enfant), 0);
 }
 
 // Between the counting pass and the check, or during the check, another
