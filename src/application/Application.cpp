@@ -49,7 +49,6 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 TApplication::~TApplication() {
-    surveillance_.reset();
     if (Application == this) Application = nullptr;
 }
 

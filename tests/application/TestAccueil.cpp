@@ -160,7 +160,7 @@ private slots:
         accueil->show();
         accueil->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(accueil.get()));
-        accueil->Memo->setFocus();
+        QCOMPARE(QApplication::focusWidget(), accueil->Memo);
         QStringList ordre;
         for (int i = 0; i < 4; ++i) {
             ordre << QApplication::focusWidget()->objectName();

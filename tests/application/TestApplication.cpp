@@ -7,7 +7,11 @@
 #include "application/TitreApplication.h"
 #include "commun/Messages.h"
 
+#include <QAbstractButton>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <stdexcept>
@@ -134,6 +138,39 @@ private slots:
         };
         QCOMPARE(Application->AfficheMessage(Texte("Contr\xF4le termin\xE9 !"), Texte("Bravo !"), MB_ICONINFORMATION), IDOK);
         QCOMPARE(QApplication::focusWidget(), b);
+    }
+
+    // Without an answerer the real modal box shows, with its caption, text
+    // and icon, and gives back what it answered.
+    void vraieBoite() {
+        QString titre, texte;
+        QMessageBox::Icon icone = QMessageBox::NoIcon;
+        QTimer::singleShot(0, [&] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(boite);
+            titre = boite->windowTitle();
+            texte = boite->text();
+            icone = boite->icon();
+            boite->button(QMessageBox::Ok)->click();
+        });
+        QCOMPARE(Application->AfficheMessage(Texte("Copiez les r\xE9sultats !"), Texte("Bravo !"), MB_ICONINFORMATION),
+                 IDOK);
+        QCOMPARE(titre, QStringLiteral("Bravo !"));
+        QCOMPARE(texte, QStringLiteral("Copiez les r\u00E9sultats !"));
+        QCOMPARE(icone, QMessageBox::Information);
+    }
+
+    // The real open dialog takes a typed name of a file that does not exist.
+    void vraiDialogue() {
+        QTemporaryDir dossier;
+        const QString absent = dossier.filePath(QStringLiteral("absent.txt"));
+        QTimer::singleShot(0, [&] {
+            auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialogue);
+            dialogue->selectFile(absent);
+            QMetaObject::invokeMethod(dialogue, "accept");
+        });
+        QCOMPARE(Application->ChoisitFichier(QString()), std::optional<QString>(absent));
     }
 
     // The request is taken by the loop only, after the handler that made it
