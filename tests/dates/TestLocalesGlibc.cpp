@@ -41,6 +41,8 @@ struct CasLocale {
     std::string am;
 };
 
+void PrintTo(const CasLocale& cas, std::ostream* flux) { *flux << cas.locale; }
+
 class LocaleGlibc : public testing::TestWithParam<CasLocale> {};
 
 TEST_P(LocaleGlibc, DonneSesReglages) {

@@ -16,6 +16,32 @@ struct CasAccepte {
     TDateSerie date;
 };
 
+// The text as a test name shows it: printable ASCII, other bytes in hex, at
+// most 40 bytes.
+std::string Apercu(const std::string& texte) {
+    std::string apercu;
+    for (const char c : texte.substr(0, 40)) {
+        const auto octet = static_cast<unsigned char>(c);
+        if (octet >= 0x20 && octet < 0x7F) {
+            apercu += c;
+        } else {
+            const char* chiffres = "0123456789ABCDEF";
+            apercu += std::string("\\x") + chiffres[octet >> 4] + chiffres[octet & 15];
+        }
+    }
+    return apercu;
+}
+
+void PrintTo(const CasAccepte& cas, std::ostream* flux) { *flux << Apercu(cas.texte); }
+
+struct CasRefuse {
+    CasRefuse(const char* zeroTermine) : texte(zeroTermine) {}
+    CasRefuse(std::string octets) : texte(std::move(octets)) {}
+    std::string texte;
+};
+
+void PrintTo(const CasRefuse& cas, std::ostream* flux) { *flux << Apercu(cas.texte); }
+
 class DateFrancaiseAcceptee : public testing::TestWithParam<CasAccepte> {};
 
 TEST_P(DateFrancaiseAcceptee, DonneLeJour) {
@@ -46,14 +72,15 @@ INSTANTIATE_TEST_SUITE_P(
                     CasAccepte{"1/1/" + std::string(254, '0') + "5", Serie(5, 1, 1)},
                     CasAccepte{"1/1/" + std::string(255, '0') + "5", Serie(2005, 1, 1)}));
 
-class DateFrancaiseRefusee : public testing::TestWithParam<std::string> {};
+class DateFrancaiseRefusee : public testing::TestWithParam<CasRefuse> {};
 
 TEST_P(DateFrancaiseRefusee, LeveEConvertError) {
     ReglagesFrancais reglages(2026);
     TDateSerie date = 42;
-    EXPECT_FALSE(TenteReconnaitDate(GetParam(), date)) << GetParam();
+    const std::string& texte = GetParam().texte;
+    EXPECT_FALSE(TenteReconnaitDate(texte, date)) << texte;
     EXPECT_EQ(date, 42) << "a refusal leaves the date alone";
-    EXPECT_THROW(ReconnaitDate(GetParam()), EConvertError);
+    EXPECT_THROW(ReconnaitDate(texte), EConvertError);
 }
 
 INSTANTIATE_TEST_SUITE_P(Francais2026, DateFrancaiseRefusee,

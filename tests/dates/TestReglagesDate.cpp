@@ -46,6 +46,8 @@ struct CasTexte {
     std::string attendu;
 };
 
+void PrintTo(const CasTexte& cas, std::ostream* flux) { *flux << cas.nom; }
+
 const std::string Long255(255, 'd');
 const std::string Long256(256, 'd');
 
@@ -82,6 +84,8 @@ struct CasSeparateur {
     unsigned char attendu;
 };
 
+void PrintTo(const CasSeparateur& cas, std::ostream* flux) { *flux << cas.nom; }
+
 class Separateur : public testing::TestWithParam<CasSeparateur> {};
 
 TEST_P(Separateur, UnSeulCaractere) {
@@ -108,6 +112,8 @@ struct CasTraduction {
     std::string modele;
     std::string attendu;
 };
+
+void PrintTo(const CasTraduction& cas, std::ostream* flux) { *flux << cas.nom; }
 
 class Traduction : public testing::TestWithParam<CasTraduction> {};
 
@@ -167,6 +173,8 @@ struct CasExtremeOrient {
     bool extremeOrient;
     std::vector<unsigned> octetsDeTete;
 };
+
+void PrintTo(const CasExtremeOrient& cas, std::ostream* flux) { *flux << cas.nom; }
 
 class ExtremeOrient : public testing::TestWithParam<CasExtremeOrient> {};
 
@@ -257,6 +265,8 @@ struct CasEres {
     std::vector<std::string> nomsAttendus;
     std::vector<std::int32_t> decalagesAttendus;
 };
+
+void PrintTo(const CasEres& cas, std::ostream* flux) { *flux << cas.nom; }
 
 class TablesEres : public testing::TestWithParam<CasEres> {};
 
