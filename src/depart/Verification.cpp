@@ -40,7 +40,8 @@ void VerifieEnregistrements(ObservateurVerification& observateur) {
         if (n % 10 == 0) observateur.MontreProgression();
         if (!DateValide(Champ[7])) {
             observateur.AjouteLigneRapport(LigneRapport());
-            ++NbErreurs;
+            // 1 + 2^31 - 1 refusals would pass the 32-bit range: it wraps.
+            NbErreurs = static_cast<std::int32_t>(static_cast<std::uint32_t>(NbErreurs) + 1u);
         }
     }
 }
