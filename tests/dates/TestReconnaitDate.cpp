@@ -112,6 +112,30 @@ TEST(MessageDeRefus, RepriseDuTexteTelQuel) {
     }
 }
 
+TEST(TextesDeGrandeTaille, UnVerdictSansPeine) {
+    ReglagesFrancais reglages(2026);
+    const std::string megaoctets(4 << 20, ' ');
+    const std::string zeros(4 << 20, '0');
+    const struct {
+        std::string texte;
+        bool accepte;
+    } cas[] = {
+        {"12/05/1850" + megaoctets, true},
+        {megaoctets + "12/05/1850", true},
+        {zeros + "12/05/1850", true},
+        // 4 Mi zeros count as 0 digits (modulo 256): the year 0 completed to 2000.
+        {"12/05/" + zeros, true},
+        {"12/05/" + zeros.substr(1), false},
+        {"12/05/1850" + megaoctets + "x", false},
+        {std::string(4 << 20, '\0'), false},
+        {std::string(4 << 20, '\xFF'), false},
+    };
+    for (const auto& c : cas) {
+        TDateSerie date = 0;
+        EXPECT_EQ(TenteReconnaitDate(c.texte, date), c.accepte) << c.texte.size();
+    }
+}
+
 TEST(AnneeDeLHorloge, VingtNeufFevrierSelonLAnnee) {
     TDateSerie date = 0;
     {

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstring>
 #include <cwctype>
+#include <stdexcept>
 
 namespace {
 
@@ -61,20 +62,36 @@ locale_t LocaleMinuscules() {
     return locale;
 }
 
-std::u32string PourComparaison(std::string_view octets, std::uint32_t pageDeCode, bool ignoreCasse) {
-    std::u32string points = PointsDeCode(VersUtf8(octets, pageDeCode));
+// The characters of a text to compare, folded to lower case when asked;
+// nothing when iconv cannot read the code page.
+std::optional<std::u32string> PourComparaison(std::string_view octets, std::uint32_t pageDeCode, bool ignoreCasse) {
+    std::u32string points;
+    try {
+        points = PointsDeCode(VersUtf8(octets, pageDeCode));
+    } catch (const std::runtime_error&) {
+        return std::nullopt;
+    }
     if (ignoreCasse && LocaleMinuscules())
         for (char32_t& point : points)
             point = static_cast<char32_t>(towlower_l(static_cast<wint_t>(point), LocaleMinuscules()));
     return points;
 }
 
-// Byte order of two ASCII texts, letters folded when asked: negative, 0 or
+// A UTF-8 text of glibc in the code page; nothing when iconv cannot write it.
+std::optional<std::string> DansLaPage(std::string_view utf8, std::uint32_t pageDeCode) {
+    try {
+        return DepuisUtf8(utf8, pageDeCode).Octets();
+    } catch (const std::runtime_error&) {
+        return std::nullopt;
+    }
+}
+
+// Byte order of two texts, ASCII letters folded when asked: negative, 0 or
 // positive.
 int CompareAscii(std::string_view a, std::string_view b, bool ignoreCasse) {
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        const char x = ignoreCasse ? MinusculeAscii(a[i]) : a[i];
-        const char y = ignoreCasse ? MinusculeAscii(b[i]) : b[i];
+        const auto x = static_cast<unsigned char>(ignoreCasse ? MinusculeAscii(a[i]) : a[i]);
+        const auto y = static_cast<unsigned char>(ignoreCasse ? MinusculeAscii(b[i]) : b[i]);
         if (x != y) return x < y ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
@@ -145,7 +162,7 @@ std::optional<std::string> ServicesLocaleLinux::ValeurElement(const std::string&
     }
     const auto valeur = ElementDate(*donnees, item);
     if (!valeur) return std::nullopt;
-    return DepuisUtf8(*valeur, PageDeCodeTextes(nom)).Octets();
+    return DansLaPage(*valeur, PageDeCodeTextes(nom));
 }
 
 int ServicesLocaleLinux::GetLocaleInfoA(std::uint32_t idLocale, std::uint32_t item, char* place, int taille) {
@@ -168,8 +185,9 @@ bool ServicesLocaleLinux::EnumCalendarInfoA(const std::function<bool(const char*
     const auto donnees = LitDonneesGlibc(nom);
     if (!donnees) return false;
     for (const EreGlibc& ere : donnees->Eres) {
-        const std::string valeur = item == Locale::CAL_SERASTRING ? DepuisUtf8(ere.Nom, PageDeCodeTextes(nom)).Octets()
-                                                                  : std::to_string(ere.DecalageAnnee);
+        const std::string valeur = item == Locale::CAL_SERASTRING
+                                       ? DansLaPage(ere.Nom, PageDeCodeTextes(nom)).value_or(std::string())
+                                       : std::to_string(ere.DecalageAnnee);
         if (!rappel(valeur.c_str())) break;
     }
     return true;
@@ -199,9 +217,10 @@ int ServicesLocaleLinux::LongueurCaractere(std::string_view reste) {
 int ServicesLocaleLinux::CompareStringA(std::uint32_t, std::uint32_t options, std::string_view a, std::string_view b) {
     const bool ignoreCasse = (options & Locale::NORM_IGNORECASE) != 0;
     if (EstAscii(a) && EstAscii(b)) return ResultatComparaison(CompareAscii(a, b, ignoreCasse));
-    const std::u32string pointsA = PourComparaison(a, pageDeCodeSysteme_, ignoreCasse);
-    const std::u32string pointsB = PourComparaison(b, pageDeCodeSysteme_, ignoreCasse);
-    return ResultatComparaison(pointsA.compare(pointsB));
+    const auto pointsA = PourComparaison(a, pageDeCodeSysteme_, ignoreCasse);
+    const auto pointsB = PourComparaison(b, pageDeCodeSysteme_, ignoreCasse);
+    if (!pointsA || !pointsB) return ResultatComparaison(CompareAscii(a, b, ignoreCasse));
+    return ResultatComparaison(pointsA->compare(*pointsB));
 }
 
 std::uint16_t ServicesLocaleLinux::AnneeLocale() {
