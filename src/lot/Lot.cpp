@@ -2,6 +2,7 @@
 // survey and check steps as the window.
 #include "lot/Lot.h"
 
+#include "application/MessageErreur.h"
 #include "commun/Exceptions.h"
 #include "commun/Messages.h"
 #include "dates/ReconnaitDate.h"
@@ -37,7 +38,7 @@ void EcritMessage(const Terminal& terminal, std::ostream& flux, const Texte& tex
 }
 
 int Echoue(const Terminal& terminal, std::ostream& messages, const Texte& message) {
-    EcritMessage(terminal, messages, TexteDeFailure(message));
+    EcritMessage(terminal, messages, AvecPointFinal(message));
     return StatutLot::Echec;
 }
 
@@ -79,12 +80,6 @@ std::string DateIso(TDateSerie serie) {
 }
 
 }  // namespace
-
-Texte TexteDeFailure(const Texte& message) {
-    Texte texte = message;
-    if (!texte.EstVide() && texte.Octet(texte.Longueur()) > '.') texte += '.';
-    return texte;
-}
 
 int VerifieExportLot(const std::string& nomFichier, const Terminal& terminal, std::ostream& rapport,
                      std::ostream& messages) {

@@ -22,7 +22,3 @@ int VerifieExportLot(const std::string& nomFichier, const Terminal& terminal, st
 
 // One line per text on sortie: the date as YYYY-MM-DD, or the refusal.
 int JugeDatesLot(const std::vector<std::string>& textes, const Terminal& terminal, std::ostream& sortie);
-
-// The text that the window's failure display shows for a failure: its message
-// with a final period added when it ends with a character above ".".
-Texte TexteDeFailure(const Texte& message);
