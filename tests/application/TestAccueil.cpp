@@ -11,6 +11,19 @@
 #include <QStyle>
 #include <QTimer>
 
+// Holds back the requests to end posted to the application, counting them.
+class RequetesRetenues : public QObject {
+public:
+    int nombre = 0;
+
+protected:
+    bool eventFilter(QObject* destinataire, QEvent* evenement) override {
+        if (destinataire != Application || evenement->type() < QEvent::User) return false;
+        ++nombre;
+        return true;
+    }
+};
+
 class TestAccueil : public QObject {
     Q_OBJECT
 
@@ -172,13 +185,23 @@ private slots:
             QCOMPARE(sansFocus->focusPolicy(), Qt::NoFocus);
     }
 
+    // The close box and "Quitte" each post one request to end, and the
+    // window stays until the loop takes it.
     void quitteEtFermeture() {
         accueil->show();
-        QVERIFY(!Application->FinPrise());
+        RequetesRetenues requetes;
+        Application->installEventFilter(&requetes);
         QCloseEvent fermeture;
         QApplication::sendEvent(accueil.get(), &fermeture);
         QVERIFY(!fermeture.isAccepted());
+        QCoreApplication::processEvents();
+        QCOMPARE(requetes.nombre, 1);
+        accueil->BoutonQuite->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(requetes.nombre, 2);
+        Application->removeEventFilter(&requetes);
         QVERIFY(accueil->isVisible());
+        QVERIFY(!Application->FinPrise());
         QTimer::singleShot(0, accueil->BoutonQuite, &QAbstractButton::click);
         QCOMPARE(Application->BoucleEvenements(), 0);
         QVERIFY(Application->FinPrise());
