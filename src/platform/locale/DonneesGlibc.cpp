@@ -87,12 +87,81 @@ void AjouteLitteral(std::string& modele, std::string_view litteral) {
     if (entreGuillemets) modele += '\'';
 }
 
-std::string SeparateurSansBlancs(std::string_view litteral) {
+// The separator without the blanks around it; nothing usable when it is only
+// blanks, which a date reading skips.
+std::optional<std::string> SeparateurSansBlancs(std::string_view litteral) {
     const auto debut = litteral.find_first_not_of(' ');
-    if (debut == std::string_view::npos) return std::string(litteral);
+    if (debut == std::string_view::npos) return litteral.empty() ? std::optional<std::string>("") : std::nullopt;
     const auto fin = litteral.find_last_not_of(' ');
     return std::string(litteral.substr(debut, fin - debut + 1));
 }
+
+struct Conversion {
+    char Lettre;
+    bool SansRemplissage;  // the "-" flag
+    bool ModifieE;         // the E modifier
+};
+
+// The conversion that begins with the "%" at the position, which ends on its
+// last character; nothing when the format ends first. A "%%", "%n" or "%t"
+// is not a conversion: the caller meets it as the character it stands for.
+std::optional<Conversion> LitConversion(std::string_view format, std::size_t& i) {
+    Conversion conversion{'\0', false, false};
+    ++i;
+    while (i < format.size() && std::string_view("-_0^#").find(format[i]) != std::string_view::npos) {
+        conversion.SansRemplissage = conversion.SansRemplissage || format[i] == '-';
+        ++i;
+    }
+    while (i < format.size() && format[i] >= '0' && format[i] <= '9') ++i;
+    conversion.ModifieE = i < format.size() && format[i] == 'E';
+    if (i < format.size() && (format[i] == 'E' || format[i] == 'O')) ++i;
+    if (i >= format.size()) return std::nullopt;
+    conversion.Lettre = format[i];
+    return conversion;
+}
+
+// The pattern and separator built while a format is walked. A weekday before
+// the first date field is left out with the text after it, so that the first
+// field of the pattern is the day, month or year.
+class Traduction {
+public:
+    void AjouteCaractere(char c) { litteral_ += c; }
+
+    void AjouteConversion(const Conversion& conversion) {
+        switch (conversion.Lettre) {
+        case '%': litteral_ += '%'; return;
+        case 'n': litteral_ += '\n'; return;
+        case 't': litteral_ += '\t'; return;
+        default: break;
+        }
+        TermineLitteral();
+        if (champsDate_ == 0 && (conversion.Lettre == 'a' || conversion.Lettre == 'A')) {
+            sauteLitteral_ = true;
+            return;
+        }
+        traduit_.Modele += LettresConversion(conversion.Lettre, conversion.SansRemplissage, conversion.ModifieE);
+        if (EstChampDate(conversion.Lettre) && ++champsDate_ == 2) traduit_.Separateur = SeparateurSansBlancs(separateur_);
+    }
+
+    FormatDateTraduit Termine() {
+        TermineLitteral();
+        return std::move(traduit_);
+    }
+
+private:
+    void TermineLitteral() {
+        if (!sauteLitteral_) AjouteLitteral(traduit_.Modele, litteral_);
+        if (champsDate_ == 1) separateur_ += litteral_;
+        sauteLitteral_ = false;
+        litteral_.clear();
+    }
+
+    FormatDateTraduit traduit_;
+    std::string litteral_;
+    std::string separateur_;
+    int champsDate_ = 0;
+    bool sauteLitteral_ = false;
+};
 
 // A text of the locale's character set in UTF-8; what cannot be converted
 // is dropped.
@@ -141,43 +210,17 @@ std::optional<std::int32_t> AnneeDeDate(std::string_view date) { return LitEntie
 
 }  // namespace
 
-FormatDateTraduit TraduitFormatGlibc(std::string_view formatBrut) {
-    const std::string format = DevelopeComposees(formatBrut);
-    FormatDateTraduit traduit;
-    std::string litteral;
-    std::string separateur;
-    int champsDate = 0;
-    const auto termineLitteral = [&] {
-        AjouteLitteral(traduit.Modele, litteral);
-        if (champsDate == 1) separateur += litteral;
-        litteral.clear();
-    };
-    for (std::size_t i = 0; i < format.size(); ++i) {
-        if (format[i] != '%' || i + 1 >= format.size()) {
-            litteral += format[i];
-            continue;
+FormatDateTraduit TraduitFormatGlibc(std::string_view format) {
+    const std::string developpe = DevelopeComposees(format);
+    Traduction traduction;
+    for (std::size_t i = 0; i < developpe.size(); ++i) {
+        if (developpe[i] != '%') {
+            traduction.AjouteCaractere(developpe[i]);
+        } else if (const auto conversion = LitConversion(developpe, i)) {
+            traduction.AjouteConversion(*conversion);
         }
-        bool sansRemplissage = false;
-        ++i;
-        while (i < format.size() && std::strchr("-_0^#", format[i]) && format[i] != '\0') {
-            sansRemplissage = sansRemplissage || format[i] == '-';
-            ++i;
-        }
-        while (i < format.size() && format[i] >= '0' && format[i] <= '9') ++i;
-        const bool modifieE = i < format.size() && format[i] == 'E';
-        if (i < format.size() && (format[i] == 'E' || format[i] == 'O')) ++i;
-        if (i >= format.size()) break;
-        const char conversion = format[i];
-        if (conversion == '%' || conversion == 'n' || conversion == 't') {
-            litteral += conversion == '%' ? '%' : conversion == 'n' ? '\n' : '\t';
-            continue;
-        }
-        termineLitteral();
-        traduit.Modele += LettresConversion(conversion, sansRemplissage, modifieE);
-        if (EstChampDate(conversion) && ++champsDate == 2) traduit.Separateur = SeparateurSansBlancs(separateur);
     }
-    termineLitteral();
-    return traduit;
+    return traduction.Termine();
 }
 
 std::optional<EreGlibc> LitEreGlibc(std::string_view description) {

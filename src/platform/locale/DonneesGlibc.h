@@ -36,10 +36,11 @@ std::optional<DonneesLocaleGlibc> LitDonneesGlibc(const std::string& nomLocale);
 
 // A strftime date format in the platform's pattern letters: %d dd, %e and
 // %-d d, %m MM, %-m M, %y yy, %Y yyyy, %b MMM, %B MMMM, %a ddd, %A dddd;
-// %D and %F are expanded; other conversions are dropped; literal ASCII letters
-// are quoted. The separator is the literal text between the first two date
-// fields, without the blanks around it unless it is only blanks; nothing when
-// the format has fewer than two date fields.
+// %D and %F are expanded; other conversions are dropped, and so is a weekday
+// before the first day, month or year; literal ASCII letters are quoted. The
+// separator is the literal text between the first two day, month or year
+// fields without the blanks around it; nothing usable when it is only
+// blanks or when the format has fewer than two such fields.
 FormatDateTraduit TraduitFormatGlibc(std::string_view format);
 
 // One era of an era description "direction:offset:start:end:name:format";
