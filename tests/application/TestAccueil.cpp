@@ -39,6 +39,14 @@ private slots:
         QCOMPARE(accueil->windowIcon().availableSizes().size(), 8);
     }
 
+    // Enlarged, the window keeps its status bar along its bottom.
+    void barreEtatEnBas() {
+        accueil->show();
+        accueil->resize(600, 400);
+        QCOMPARE(accueil->BarreEtat->geometry(), QRect(0, 381, 600, 19));
+        QCOMPARE(accueil->BarreEtat->RectanglePanneau(1).right(), 599);
+    }
+
     void controles_data() {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QRect>("place");
