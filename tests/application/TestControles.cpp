@@ -51,6 +51,13 @@ private slots:
         QCOMPARE(barre.LongueurRemplie(), 0);
         barre.Repeint();
         QVERIFY(barre.NombrePeintures() >= 1);
+        // A lower minimum on a shown bar brings the position down to it.
+        barre.FixeMax(100);
+        barre.FixePosition(50);
+        barre.FixeMin(-5);
+        QCOMPARE(barre.Position(), -5);
+        barre.FixeMin(10);
+        QCOMPARE(barre.Position(), 10);
     }
 
     void positionsDeLaBarre_data() {
