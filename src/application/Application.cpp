@@ -15,6 +15,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSettings>
 #include <QWidget>
 
 #include <cstdio>
@@ -26,6 +27,17 @@ namespace {
 
 // The request to end, as it waits in the event queue.
 const QEvent::Type EvenementFin = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+// Qt keeps state of its own between runs in a settings file (the open
+// dialog's last folder, history and view). The tool keeps nothing between
+// runs and writes nothing to disk: that file is placed inside a folder that
+// can never be created, so Qt neither reads nor writes it.
+void NeGardeRienEntreLesLancements() {
+    const QString nullePart = QStringLiteral("/dev/null");
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (const auto portee : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(format, portee, nullePart);
+}
 
 std::optional<QString> MontreDialogueOuverture(const QString& nomInitial) {
     QFileDialog dialogue(QApplication::activeWindow());
@@ -42,6 +54,7 @@ std::optional<QString> MontreDialogueOuverture(const QString& nomInitial) {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     Application = this;
     setQuitOnLastWindowClosed(false);
+    NeGardeRienEntreLesLancements();
     titre_ = TitreDepuisChemin(DepuisQString(applicationFilePath()));
     Apparence::Installe(*this);
     surveillance_ = std::make_unique<SurveillanceReglages>(QString::fromStdString(FichierLocaleUtilisateur().string()),

@@ -8,7 +8,9 @@
 #include "commun/Messages.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -160,8 +162,11 @@ private slots:
         QCOMPARE(icone, QMessageBox::Information);
     }
 
-    // The real open dialog takes a typed name of a file that does not exist.
+    // The real open dialog takes a typed name of a file that does not exist,
+    // and leaves nothing of its own behind in the user's settings.
     void vraiDialogue() {
+        const QString reglagesQt = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/QtProject.conf");
+        QFile::remove(reglagesQt);
         QTemporaryDir dossier;
         const QString absent = dossier.filePath(QStringLiteral("absent.txt"));
         QTimer::singleShot(0, [&] {
@@ -171,6 +176,7 @@ private slots:
             QMetaObject::invokeMethod(dialogue, "accept");
         });
         QCOMPARE(Application->ChoisitFichier(QString()), std::optional<QString>(absent));
+        QVERIFY(!QFileInfo::exists(reglagesQt));
     }
 
     // The request is taken by the loop only, after the handler that made it
