@@ -38,6 +38,9 @@ constexpr Langue Langues[] = {
     {"xh", 0x34, 1252},  {"yo", 0x6A, 1252},  {"zh", 0x04, 936},   {"zu", 0x35, 1252},
 };
 
+static_assert(std::is_sorted(std::begin(Langues), std::end(Langues),
+                             [](const Langue& a, const Langue& b) { return a.Code < b.Code; }));
+
 constexpr Langue LangueC{"C", 0x09, 1252};
 
 const Langue* ChercheLangue(std::string_view code) {
