@@ -7,7 +7,9 @@
 #include "depart/Accueil.h"
 
 #include <QCloseEvent>
+#include <QAbstractButton>
 #include <QFontMetrics>
+#include <QMessageBox>
 #include <QStyle>
 #include <QTimer>
 
@@ -191,6 +193,33 @@ private slots:
         for (QWidget* sansFocus : std::initializer_list<QWidget*>{accueil->BoutonOuvre, accueil->BoutonTraite,
                                                                   accueil->BoutonQuite, accueil->Progression})
             QCOMPARE(sansFocus->focusPolicy(), Qt::NoFocus);
+    }
+
+    // While a real box is shown, a click on the window does nothing; after
+    // it, the window is active again and the focus back where it was.
+    void boiteModale() {
+        accueil->show();
+        accueil->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(accueil.get()));
+        accueil->ChampNombre->setFocus();
+        RequetesRetenues requetes;
+        Application->installEventFilter(&requetes);
+        QTimer::singleShot(0, [&] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(boite);
+            QTest::mouseClick(accueil->windowHandle(), Qt::LeftButton, {}, accueil->BoutonQuite->geometry().center());
+            boite->button(QMessageBox::Ok)->click();
+        });
+        Application->AfficheMessage(Texte("Contr\xF4le termin\xE9 !"), Texte("Bravo !"), MB_ICONINFORMATION);
+        QCoreApplication::processEvents();
+        QCOMPARE(requetes.nombre, 0);
+        QTRY_COMPARE(QApplication::activeWindow(), accueil.get());
+        QCOMPARE(QApplication::focusWidget(), accueil->ChampNombre);
+        // The same click, without a box, reaches the button.
+        QTest::mouseClick(accueil->windowHandle(), Qt::LeftButton, {}, accueil->BoutonQuite->geometry().center());
+        QCoreApplication::processEvents();
+        Application->removeEventFilter(&requetes);
+        QCOMPARE(requetes.nombre, 1);
     }
 
     // The close box and "Quitte" each post one request to end, and the
