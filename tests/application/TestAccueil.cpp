@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QAbstractButton>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QStyle>
@@ -107,6 +108,15 @@ private slots:
         QVERIFY(!couvert(442, 60));
         QVERIFY(!couvert(100, 165));
         QVERIFY(!couvert(100, 175));
+    }
+
+    // The Windows faces of the layout are drawn with their free stand-ins.
+    void polices() {
+        QCOMPARE(QFontInfo(accueil->BoutonOuvre->font()).family(), QStringLiteral("Comic Neue"));
+        QVERIFY(QFontInfo(accueil->LabelType->font()).bold());
+        QCOMPARE(QFontInfo(accueil->Memo->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(accueil->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(accueil->BoutonOuvre->palette().color(QPalette::ButtonText), QColor(0, 128, 128));
     }
 
     void textesTiennent() {
