@@ -17,9 +17,6 @@
 
 namespace {
 
-// The longest file name the reader takes.
-constexpr std::size_t LongueurNomMax = 259;
-
 // Writes each refused date's report line as a line of the terminal.
 class RapportSurFlux : public ObservateurVerification {
 public:
@@ -83,8 +80,6 @@ std::string DateIso(TDateSerie serie) {
 
 int VerifieExportLot(const std::string& nomFichier, const Terminal& terminal, std::ostream& rapport,
                      std::ostream& messages) {
-    if (nomFichier.empty() || nomFichier.size() > LongueurNomMax)
-        return Echoue(terminal, messages, ChaineRessource(Msg::NomIncorrect));
     try {
         return SurvoleEtVerifie(Texte(nomFichier), terminal, rapport, messages);
     } catch (const Exception& failure) {
