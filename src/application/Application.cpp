@@ -4,6 +4,7 @@
 
 #include "application/Apparence.h"
 #include "application/BoiteMessage.h"
+#include "application/DialogueOuverture.h"
 #include "application/MessageErreur.h"
 #include "application/SurveillanceReglages.h"
 #include "application/TexteQt.h"
@@ -13,7 +14,6 @@
 #include "platform/locale/LocaleUtilisateur.h"
 #include "platform/locale/ServicesLocale.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
 #include <QWidget>
@@ -37,16 +37,6 @@ void NeGardeRienEntreLesLancements() {
     for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
         for (const auto portee : {QSettings::UserScope, QSettings::SystemScope})
             QSettings::setPath(format, portee, nullePart);
-}
-
-std::optional<QString> MontreDialogueOuverture(const QString& nomInitial) {
-    QFileDialog dialogue(QApplication::activeWindow());
-    dialogue.setFileMode(QFileDialog::AnyFile);
-    dialogue.setAcceptMode(QFileDialog::AcceptOpen);
-    dialogue.setWindowModality(Qt::ApplicationModal);
-    if (!nomInitial.isEmpty()) dialogue.selectFile(nomInitial);
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
-    return dialogue.selectedFiles().constFirst();
 }
 
 }  // namespace
