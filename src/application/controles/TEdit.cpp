@@ -5,5 +5,4 @@
 
 void TEdit::FixeTexte(const Texte& texte) {
     setText(VersQString(texte));
-    update();
 }
