@@ -68,8 +68,9 @@ BENCHMARK(RapportEnBloc)->Arg(20'000)->Arg(100'000)->Unit(benchmark::kMillisecon
 }  // namespace
 
 int main(int argc, char** argv) {
-    TApplication application(argc, argv);
+    // The benchmark's options are read before Qt sets the user's locale.
     benchmark::Initialize(&argc, argv);
+    TApplication application(argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
