@@ -1,5 +1,6 @@
 // Watches a file, the user's regional-format file, and announces each change
-// of it: the file written, replaced (as editors do), created or removed.
+// of it: the file written, replaced (as editors do), created or removed,
+// even when its folder does not exist yet.
 #pragma once
 
 #include <QDateTime>
@@ -25,6 +26,9 @@ private:
     };
 
     Empreinte EmpreinteActuelle() const;
+    // Watches the file if it exists, and its folder, or while that folder
+    // does not exist the nearest one above it that does.
+    void Surveille();
     // The file itself changed: always a change.
     void FichierModifie();
     // Something in its folder changed: a change only if the file's state did.

@@ -2,10 +2,13 @@
 // file changes while the tool runs, the next recognition follows the new
 // convention; with MajReglagesAuChangement off nothing is reloaded.
 #include "application/Application.h"
+#include "application/SurveillanceReglages.h"
 #include "dates/ReconnaitDate.h"
 #include "dates/ReglagesDate.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +62,24 @@ private slots:
         QCOMPARE(ReglagesDate.SeparateurDate, '/');
         QVERIFY(!EstUneDate("12.05.1850"));
         Application->MajReglagesAuChangement = true;
+    }
+
+    // A file whose folders do not exist yet is seen when they and it are made.
+    void dossierCreePlusTard() {
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath(QStringLiteral("nouveau/config/locale.conf"));
+        int annonces = 0;
+        SurveillanceReglages surveillance(fichier, [&] { ++annonces; });
+        QVERIFY(QDir().mkpath(QFileInfo(fichier).absolutePath()));
+        QTest::qWait(100);
+        QFile ecrit(fichier);
+        QVERIFY(ecrit.open(QIODevice::WriteOnly));
+        ecrit.write("LANG=de_DE.UTF-8\n");
+        ecrit.close();
+        QTRY_VERIFY(annonces >= 1);
+        const int avant = annonces;
+        QVERIFY(QFile::remove(fichier));
+        QTRY_VERIFY(annonces > avant);
     }
 };
 
