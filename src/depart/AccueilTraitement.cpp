@@ -5,11 +5,9 @@
 
 #include "application/Application.h"
 #include "commun/Messages.h"
-#include "commun/PageDeCode.h"
 #include "depart/Depart.h"
 #include "depart/Survol.h"
 #include "depart/Verification.h"
-#include "platform/locale/ServicesLocale.h"
 
 #include <string>
 #include <vector>
@@ -20,12 +18,6 @@ constexpr int LargeurRapportReduit = 33;
 constexpr int HauteurRapportReduit = 25;
 constexpr int LargeurRapportOuvert = 441;
 constexpr int HauteurRapportOuvert = 161;
-
-// The dialog gives the path in the system's code page; the file system
-// names files in UTF-8.
-Texte NomDansLeSystemeDeFichiers(const Texte& nom) {
-    return Texte(VersUtf8(nom.Vue(), ServicesLocaleCourants().GetACP()));
-}
 
 // Shows the check's progress on the bar and gathers the refused dates for
 // the report box, which stays hidden while the check runs: lines are put in
@@ -86,7 +78,7 @@ void TAccueil::BoutonOuvreClick(QObject*) {
         NbLignes = 0;
         Entree->setVisible(false);
         Progression->setVisible(false);
-        OuvreFichierExport(NomDansLeSystemeDeFichiers(OpenDialog->FileName()));
+        OuvreFichierExport(OpenDialog->FileName());
         CompteLignes();
         RembobineExport();
         if (!PorteLaMarque()) {

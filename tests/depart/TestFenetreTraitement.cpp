@@ -136,8 +136,17 @@ private slots:
         QVERIFY(!FinDemandee());
     }
 
+    // Names are the file system's own bytes, never squeezed through the 8-bit
+    // code page: accents and characters it cannot write both open.
+    void CheminAvecAccents_data() {
+        QTest::addColumn<QString>("nomDossier");
+        QTest::newRow("accents") << QString("G\u00E9n\u00E9alogie \u00E9t\u00E9");
+        QTest::newRow("hors de la page de code") << QString("\u0421\u0435\u043C\u044C\u044F \u5BB6\u65CF");
+    }
+
     void CheminAvecAccents() {
-        const auto dossier = dossier_->Chemin() / "G\xC3\xA9n\xC3\xA9" "alogie";
+        QFETCH(QString, nomDossier);
+        const auto dossier = dossier_->Chemin() / nomDossier.toStdString();
         std::filesystem::create_directory(dossier);
         std::ofstream(dossier / "export.txt", std::ios::binary) << Export({LigneExport("a", "1850")});
         Ouvre(QString::fromStdString((dossier / "export.txt").string()));

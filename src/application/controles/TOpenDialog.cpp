@@ -2,11 +2,12 @@
 #include "application/controles/TOpenDialog.h"
 
 #include "application/Application.h"
-#include "application/TexteQt.h"
+
+#include <QFile>
 
 bool TOpenDialog::Execute() {
-    const auto choix = Application->ChoisitFichier(VersQString(nomFichier_));
+    const auto choix = Application->ChoisitFichier(QFile::decodeName(QByteArray::fromStdString(nomFichier_.Octets())));
     if (!choix) return false;
-    nomFichier_ = DepuisQString(*choix);
+    nomFichier_ = Texte(QFile::encodeName(*choix).toStdString());
     return true;
 }

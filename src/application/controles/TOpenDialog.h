@@ -16,7 +16,8 @@ public:
     using QObject::QObject;
 
     bool Execute();
-    // The full path confirmed last, in the system's code page; empty at start.
+    // The full path confirmed last, as the file system's own bytes (never
+    // converted to the 8-bit code page, so every name opens); empty at start.
     const Texte& FileName() const { return nomFichier_; }
     void FixeFileName(const Texte& nom) { nomFichier_ = nom; }
 
