@@ -5,7 +5,7 @@
 #include "application/Apparence.h"
 #include "application/BoiteMessage.h"
 #include "application/DialogueOuverture.h"
-#include "application/MessageErreur.h"
+#include "commun/MessageErreur.h"
 #include "application/SurveillanceReglages.h"
 #include "application/TexteQt.h"
 #include "application/TitreApplication.h"

@@ -2,7 +2,7 @@
 // survey and check steps as the window.
 #include "lot/Lot.h"
 
-#include "application/MessageErreur.h"
+#include "commun/MessageErreur.h"
 #include "commun/Exceptions.h"
 #include "commun/Messages.h"
 #include "dates/ReconnaitDate.h"

@@ -3,7 +3,7 @@
 #include "ApplicationDeTest.h"
 #include "BoitesRepondues.h"
 
-#include "application/MessageErreur.h"
+#include "commun/MessageErreur.h"
 #include "application/TitreApplication.h"
 #include "commun/Messages.h"
 

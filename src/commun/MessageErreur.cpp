@@ -1,5 +1,5 @@
 // The final period of failure messages.
-#include "application/MessageErreur.h"
+#include "commun/MessageErreur.h"
 
 Texte AvecPointFinal(const Texte& message) {
     // In a double-byte code page the first byte of the last character
