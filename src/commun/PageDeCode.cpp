@@ -68,6 +68,14 @@ std::string VersUtf8(std::string_view octets, std::uint32_t pageDeCode) {
     });
 }
 
+std::string ConvertitJeu(std::string_view octets, const std::string& depuis, const std::string& vers) {
+    Convertisseur c(vers + "//TRANSLIT", depuis);
+    return c.Convertit(octets, [](std::string_view, std::string& sortie) -> std::size_t {
+        sortie += '?';
+        return 1;
+    });
+}
+
 Texte DepuisUtf8(std::string_view utf8, std::uint32_t pageDeCode) {
     Convertisseur c(NomIconv(pageDeCode), "UTF-8");
     return Texte(c.Convertit(utf8, [](std::string_view reste, std::string& sortie) -> std::size_t {

@@ -17,6 +17,12 @@ std::string NomIconv(std::uint32_t pageDeCode);
 // gives U+0081), so that nothing is dropped or cut.
 std::string VersUtf8(std::string_view octets, std::uint32_t pageDeCode);
 
+// Bytes from one character set to another, both named as iconv names them
+// ("UTF-8", "ISO-8859-15", ...). A character the target cannot write is
+// approximated where iconv knows how, else it becomes "?"; a sequence
+// invalid in the source becomes "?".
+std::string ConvertitJeu(std::string_view octets, const std::string& depuis, const std::string& vers);
+
 // A UTF-8 string in the code page. A character that the code page cannot
 // write becomes "?".
 Texte DepuisUtf8(std::string_view utf8, std::uint32_t pageDeCode);

@@ -29,3 +29,15 @@ TEST(PageDeCode, DoubleByteCodePage) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PageDeCode, BetweenCharacterSets) {
+    EXPECT_EQ(ConvertitJeu("é€", "UTF-8", "ISO-8859-15"), "\xE9\xA4");
+    EXPECT_EQ(ConvertitJeu("\xE9\xA4", "ISO-8859-15", "UTF-8"), "é€");
+    // Invalid input and characters the target lacks never stop the text.
+    EXPECT_EQ(ConvertitJeu("a\xFF" "b", "UTF-8", "ISO-8859-15"), "a?b");
+    EXPECT_EQ(ConvertitJeu("日b", "UTF-8", "ISO-8859-15").back(), 'b');
+}
+
+}  // namespace
