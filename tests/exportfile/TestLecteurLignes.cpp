@@ -1,6 +1,6 @@
 // The line reader on real files: line ends, Ctrl-Z, long lines, the end of
 // the file, reopening and closing.
-#include "DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
 #include "LectureComplete.h"
 
 #include "commun/Exceptions.h"

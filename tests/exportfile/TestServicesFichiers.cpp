@@ -1,7 +1,7 @@
 // The POSIX file services through the reader: failure codes and their
 // messages, names, special files, descriptors, and files that another
 // program writes while the tool reads them.
-#include "DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
 #include "LectureComplete.h"
 
 #include "commun/Exceptions.h"

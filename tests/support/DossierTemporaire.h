@@ -1,16 +1,17 @@
-// A temporary folder for the reader's tests, removed with its content at
-// the end of the test, and helpers to write files into it.
+// A temporary folder for tests that work on real files, removed with its
+// content at the end of the test, and a helper to write files into it.
 #pragma once
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 class DossierTemporaire {
 public:
     DossierTemporaire() {
-        std::string modele = (std::filesystem::temp_directory_path() / "lecture-XXXXXX").string();
+        std::string modele = (std::filesystem::temp_directory_path() / "controle-XXXXXX").string();
         chemin_ = ::mkdtemp(modele.data());
     }
     ~DossierTemporaire() {
@@ -22,11 +23,12 @@ public:
 
     const std::filesystem::path& Chemin() const { return chemin_; }
 
-    // Writes contenu, byte for byte, to a file of the folder; its full path.
-    std::string Ecrit(const std::string& nom, const std::string& contenu) const {
+    // Writes the bytes to a file of the folder (its folders made as needed)
+    // and gives its full path.
+    std::string Ecrit(const std::string& nom, std::string_view octets) const {
         const std::filesystem::path fichier = chemin_ / nom;
         std::filesystem::create_directories(fichier.parent_path());
-        std::ofstream(fichier, std::ios::binary) << contenu;
+        std::ofstream(fichier, std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
         return fichier.string();
     }
 
