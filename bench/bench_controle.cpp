@@ -25,15 +25,6 @@ public:
     std::vector<Texte> lignes;
 };
 
-void Survole(const std::string& chemin) {
-    NbLignes = 0;
-    OuvreFichierExport(Texte(chemin));
-    CompteLignes();
-    RembobineExport();
-    DecoupeEntete();
-    ChoisitTypeActes();
-}
-
 void TraiteSansFenetre(benchmark::State& etat) {
     ReglagesDate.FormatDateCourt = Texte("dd/MM/yyyy");
     ReglagesDate.SeparateurDate = '/';
@@ -41,7 +32,7 @@ void TraiteSansFenetre(benchmark::State& etat) {
     for (auto _ : etat) {
         etat.PauseTiming();
         ReinitialiseDepart();
-        Survole(chemin);
+        SurvoleExport(chemin);
         RapportEnMemoire rapport;
         etat.ResumeTiming();
         DebuteVerification();

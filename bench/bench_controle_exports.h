@@ -1,7 +1,11 @@
 // Generated exports for the benchmarks: births of about 190 bytes a line,
 // with a chosen share of refused dates, written once into the temporary
-// folder and kept for the whole benchmark run.
+// folder and kept for the whole benchmark run; and the survey that
+// prepares a check, without a window.
 #pragma once
+
+#include "depart/Depart.h"
+#include "depart/Survol.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -32,4 +36,15 @@ inline std::string GenereExport(std::int64_t actes, int refusePour) {
         fichier << ligne;
     }
     return chemin.string();
+}
+
+// What "Ouvre" does before a check, without the dialog and the window: the
+// export bound, counted, rewound and its kind read.
+inline void SurvoleExport(const std::string& chemin) {
+    NbLignes = 0;
+    OuvreFichierExport(Texte(chemin));
+    CompteLignes();
+    RembobineExport();
+    DecoupeEntete();
+    ChoisitTypeActes();
 }

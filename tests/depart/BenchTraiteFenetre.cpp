@@ -41,12 +41,7 @@ void TraiteSansFenetre(benchmark::State& etat) {
     for (auto _ : etat) {
         etat.PauseTiming();
         ReinitialiseDepart();
-        NbLignes = 0;
-        OuvreFichierExport(Texte(chemin));
-        CompteLignes();
-        RembobineExport();
-        DecoupeEntete();
-        ChoisitTypeActes();
+        SurvoleExport(chemin);
         RapportEnMemoire rapport;
         etat.ResumeTiming();
         DebuteVerification();
