@@ -15,7 +15,8 @@
 
 // Every refusePour-th act has a refused date (1: all of them, 100: 1%).
 inline std::string GenereExport(std::int64_t actes, int refusePour) {
-    const std::filesystem::path chemin = std::filesystem::temp_directory_path() /
+    const std::filesystem::path chemin =
+        std::filesystem::temp_directory_path() /
         ("controle-bench-" + std::to_string(actes) + "-" + std::to_string(refusePour) + ".txt");
     if (std::filesystem::exists(chemin)) return chemin.string();
     std::ofstream fichier(chemin, std::ios::binary);
@@ -30,7 +31,8 @@ inline std::string GenereExport(std::int64_t actes, int refusePour) {
         else std::snprintf(date, sizeof date, "%02d/%02d/%d", jour, mois, annee);
         std::snprintf(ligne, sizeof ligne,
                       "TABRENNV3;%lld;N%d-%06lld Le Bihan Herv\xE9;Saint-Brieuc;22;N;%s;Le Bihan;Herv\xE9;M;"
-                      "Le Bihan Yves;laboureur;Le Goff Fran\xE7oise;m\xE9nag\xE8re;Kerherv\xE9 Jean;Tanguy Lo\xEF" "c;"
+                      "Le Bihan Yves;laboureur;Le Goff Fran\xE7oise;m\xE9nag\xE8re;Kerherv\xE9 Jean;Tanguy Lo\xEF"
+                      "c;"
                       "Plouha;;;;;;;;;;;;;notes\r\n",
                       static_cast<long long>(acte), annee, static_cast<long long>(acte), date);
         fichier << ligne;

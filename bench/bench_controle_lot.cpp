@@ -51,8 +51,7 @@ void DdBlocs128(benchmark::State& etat) {
 }
 
 void CompagnonLot(benchmark::State& etat) {
-    Commande(etat, "LC_ALL=fr_FR.UTF-8 " + Compagnon().string() + " " + GenereExport(Actes, 100) +
-                       " >/dev/null 2>&1");
+    Commande(etat, "LC_ALL=fr_FR.UTF-8 " + Compagnon().string() + " " + GenereExport(Actes, 100) + " >/dev/null 2>&1");
 }
 
 void ScriptPythonStrptime(benchmark::State& etat) {

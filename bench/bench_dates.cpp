@@ -45,8 +45,7 @@ void Reconnait(benchmark::State& etat, const std::vector<std::string>& source) {
     for (auto _ : etat) {
         try {
             benchmark::DoNotOptimize(ReconnaitDate(textes[i]));
-        } catch (const EConvertError&) {
-        }
+        } catch (const EConvertError&) {}
         i = i + 1 == textes.size() ? 0 : i + 1;
     }
     etat.SetItemsProcessed(etat.iterations());

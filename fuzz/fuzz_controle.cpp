@@ -61,8 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t ta
     Ecrit(octets, taille);
     try {
         SurvoleEtVerifie(taille > 0 && octets[0] == 0xFF);
-    } catch (const Exception&) {
-    }
+    } catch (const Exception&) {}
     std::remove(CheminExport().c_str());
     return 0;
 }

@@ -5,10 +5,10 @@
 #include "application/Apparence.h"
 #include "application/BoiteMessage.h"
 #include "application/DialogueOuverture.h"
-#include "commun/MessageErreur.h"
 #include "application/SurveillanceReglages.h"
 #include "application/TexteQt.h"
 #include "application/TitreApplication.h"
+#include "commun/MessageErreur.h"
 #include "commun/Messages.h"
 #include "dates/ReglagesDate.h"
 #include "platform/locale/LocaleUtilisateur.h"
@@ -48,7 +48,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     titre_ = TitreDepuisChemin(DepuisQString(applicationFilePath()));
     Apparence::Installe(*this);
     surveillance_ = std::make_unique<SurveillanceReglages>(QString::fromStdString(FichierLocaleUtilisateur().string()),
-                                                          [this] { ExecuteGarde([this] { ReglagesChanges(); }); });
+                                                           [this] { ExecuteGarde([this] { ReglagesChanges(); }); });
 }
 
 TApplication::~TApplication() {
@@ -70,9 +70,7 @@ int TApplication::AfficheMessage(const Texte& texte, const Texte& titre, std::ui
     return bouton;
 }
 
-void TApplication::DemandeFin() {
-    postEvent(this, new QEvent(EvenementFin));
-}
+void TApplication::DemandeFin() { postEvent(this, new QEvent(EvenementFin)); }
 
 void TApplication::PrendFin() {
     finPrise_ = true;
@@ -96,7 +94,8 @@ void TApplication::GereEchec(std::exception_ptr echec) noexcept {
         } catch (const std::bad_alloc&) {
             AfficheErreur(Exception(MessageRessource(Msg::MemoireInsuffisante)));
         } catch (const std::exception& e) {
-            AfficheErreur(Exception(MessageRessource(Msg::ErreurInterne, {DepuisQString(QString::fromUtf8(e.what()))})));
+            AfficheErreur(
+                Exception(MessageRessource(Msg::ErreurInterne, {DepuisQString(QString::fromUtf8(e.what()))})));
         } catch (...) {
             AfficheErreur(Exception(MessageRessource(Msg::ErreurInterne, {Texte("exception inconnue")})));
         }
@@ -130,7 +129,8 @@ void TApplication::ExecuteModal(const std::function<void()>& attente) {
 
 std::optional<QString> TApplication::ChoisitFichier(const QString& nomInitial) {
     std::optional<QString> choix;
-    ExecuteModal([&] { choix = RepondeurDialogue ? RepondeurDialogue(nomInitial) : MontreDialogueOuverture(nomInitial); });
+    ExecuteModal(
+        [&] { choix = RepondeurDialogue ? RepondeurDialogue(nomInitial) : MontreDialogueOuverture(nomInitial); });
     if (choix) *choix = QFileInfo(*choix).absoluteFilePath();
     return choix;
 }

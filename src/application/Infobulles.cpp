@@ -28,9 +28,7 @@ protected:
 
 }  // namespace
 
-QString PartieCourte(const QString& hint) {
-    return hint.section(QLatin1Char('|'), 0, 0);
-}
+QString PartieCourte(const QString& hint) { return hint.section(QLatin1Char('|'), 0, 0); }
 
 QString HintEnVigueur(const QWidget& controle) {
     for (const QWidget* w = &controle; w; w = w->isWindow() ? nullptr : w->parentWidget())

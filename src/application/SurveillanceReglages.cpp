@@ -27,9 +27,7 @@ SurveillanceReglages::Empreinte SurveillanceReglages::EmpreinteActuelle() const 
     return {true, info.lastModified(), info.size()};
 }
 
-void SurveillanceReglages::FichierModifie() {
-    Annonce(EmpreinteActuelle());
-}
+void SurveillanceReglages::FichierModifie() { Annonce(EmpreinteActuelle()); }
 
 void SurveillanceReglages::DossierModifie() {
     Surveille();

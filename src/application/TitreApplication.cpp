@@ -16,9 +16,7 @@ std::string_view NomDeFichier(std::string_view chemin) {
     return separateur == std::string_view::npos ? chemin : chemin.substr(separateur + 1);
 }
 
-std::string_view AvantPremierPoint(std::string_view nom) {
-    return nom.substr(0, nom.find('.'));
-}
+std::string_view AvantPremierPoint(std::string_view nom) { return nom.substr(0, nom.find('.')); }
 
 }  // namespace
 

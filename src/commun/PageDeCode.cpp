@@ -10,8 +10,7 @@ namespace {
 // One iconv descriptor for the length of a conversion.
 class Convertisseur {
 public:
-    Convertisseur(const std::string& vers, const std::string& de)
-        : cd_(iconv_open(vers.c_str(), de.c_str())) {
+    Convertisseur(const std::string& vers, const std::string& de) : cd_(iconv_open(vers.c_str(), de.c_str())) {
         if (cd_ == reinterpret_cast<iconv_t>(-1))
             throw std::runtime_error("iconv: conversion " + de + " -> " + vers + " indisponible");
     }
@@ -81,8 +80,7 @@ Texte DepuisUtf8(std::string_view utf8, std::uint32_t pageDeCode) {
     return Texte(c.Convertit(utf8, [](std::string_view reste, std::string& sortie) -> std::size_t {
         sortie += '?';
         std::size_t longueur = 1;
-        while (longueur < reste.size() && (static_cast<unsigned char>(reste[longueur]) & 0xC0) == 0x80)
-            ++longueur;
+        while (longueur < reste.size() && (static_cast<unsigned char>(reste[longueur]) & 0xC0) == 0x80) ++longueur;
         return longueur;
     }));
 }

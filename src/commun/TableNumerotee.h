@@ -13,8 +13,14 @@ public:
 
     static constexpr bool Contient(int numero) { return numero >= 1 && numero <= Taille; }
 
-    T& operator[](int numero) { assert(Contient(numero)); return entrees_[static_cast<std::size_t>(numero - 1)]; }
-    const T& operator[](int numero) const { assert(Contient(numero)); return entrees_[static_cast<std::size_t>(numero - 1)]; }
+    T& operator[](int numero) {
+        assert(Contient(numero));
+        return entrees_[static_cast<std::size_t>(numero - 1)];
+    }
+    const T& operator[](int numero) const {
+        assert(Contient(numero));
+        return entrees_[static_cast<std::size_t>(numero - 1)];
+    }
 
     void Remplit(const T& valeur) { entrees_.fill(valeur); }
     friend bool operator==(const TableNumerotee&, const TableNumerotee&) = default;

@@ -29,10 +29,19 @@ public:
     std::string& Octets() { return octets_; }
 
     void Vide() { octets_.clear(); }
-    Texte& operator+=(const Texte& suite) { octets_ += suite.octets_; return *this; }
-    Texte& operator+=(char octet) { octets_ += octet; return *this; }
+    Texte& operator+=(const Texte& suite) {
+        octets_ += suite.octets_;
+        return *this;
+    }
+    Texte& operator+=(char octet) {
+        octets_ += octet;
+        return *this;
+    }
 
-    friend Texte operator+(Texte a, const Texte& b) { a += b; return a; }
+    friend Texte operator+(Texte a, const Texte& b) {
+        a += b;
+        return a;
+    }
     friend bool operator==(const Texte& a, const Texte& b) = default;
 
 private:

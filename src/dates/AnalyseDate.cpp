@@ -167,10 +167,8 @@ bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& dat
             chiffresAnnee = l1;
             break;
         }
-        if (decalageEre > 0)
-            annee = AnneeDEre(annee, decalageEre);
-        else if (chiffresAnnee <= 2)
-            annee = AppliqueFenetreSiecle(annee);
+        if (decalageEre > 0) annee = AnneeDEre(annee, decalageEre);
+        else if (chiffresAnnee <= 2) annee = AppliqueFenetreSiecle(annee);
     } else {
         annee = AnneeCourante();
         const bool jourDabord = ordre == TOrdreDate::JMA;

@@ -40,9 +40,7 @@ void RembobineExport() {
     ControleES();
 }
 
-bool PorteLaMarque() {
-    return PositionTexte(MarqueExport, Ligne) != 0;
-}
+bool PorteLaMarque() { return PositionTexte(MarqueExport, Ligne) != 0; }
 
 void DecoupeEntete() {
     for (int k = 1; k <= ChampsEntete; ++k) DecoupeChamp(Ligne, Champ, k);

@@ -8,9 +8,7 @@ namespace {
 const Texte SeparateurRapport(" : ");
 }
 
-void DebuteVerification() {
-    NbErreurs = 1;
-}
+void DebuteVerification() { NbErreurs = 1; }
 
 void LitEnregistrement() {
     LitLigne(FichierExport, Ligne);
@@ -51,6 +49,4 @@ void FermeExport() {
     ControleES();
 }
 
-bool DatesRefusees() {
-    return NbErreurs > 1;
-}
+bool DatesRefusees() { return NbErreurs > 1; }

@@ -10,14 +10,14 @@ namespace {
 
 Texte MessageErreurES(std::int32_t code) {
     switch (code) {
-        case 2: return MessageRessource(Msg::FichierIntrouvable);
-        case 3: return MessageRessource(Msg::NomIncorrect);
-        case 4: return MessageRessource(Msg::TropDeFichiers);
-        case 5: return MessageRessource(Msg::AccesRefuse);
-        case 100: return MessageRessource(Msg::LectureApresFin);
-        case 101: return MessageRessource(Msg::DisquePlein);
-        case 106: return MessageRessource(Msg::SaisieNumerique);
-        default: return MessageRessource(Msg::ErreurES, {code});
+    case 2: return MessageRessource(Msg::FichierIntrouvable);
+    case 3: return MessageRessource(Msg::NomIncorrect);
+    case 4: return MessageRessource(Msg::TropDeFichiers);
+    case 5: return MessageRessource(Msg::AccesRefuse);
+    case 100: return MessageRessource(Msg::LectureApresFin);
+    case 101: return MessageRessource(Msg::DisquePlein);
+    case 106: return MessageRessource(Msg::SaisieNumerique);
+    default: return MessageRessource(Msg::ErreurES, {code});
     }
 }
 

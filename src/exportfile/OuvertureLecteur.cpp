@@ -7,8 +7,7 @@ namespace {
 
 std::int32_t OuvreFichierDisque(LecteurLignes& fichier) {
     const std::string& nom = fichier.Nom.Octets();
-    return ServicesFichiersCourants().OuvreEnLecture(nom.c_str(), nom.size(), fichier.Identite,
-                                                      fichier.PoigneeSysteme);
+    return ServicesFichiersCourants().OuvreEnLecture(nom.c_str(), nom.size(), fichier.Identite, fichier.PoigneeSysteme);
 }
 
 std::int32_t FermeFichierDisque(LecteurLignes& fichier) {

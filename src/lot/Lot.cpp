@@ -2,8 +2,8 @@
 // survey and check steps as the window.
 #include "lot/Lot.h"
 
-#include "commun/MessageErreur.h"
 #include "commun/Exceptions.h"
+#include "commun/MessageErreur.h"
 #include "commun/Messages.h"
 #include "dates/ReconnaitDate.h"
 #include "depart/Depart.h"

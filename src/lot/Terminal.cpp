@@ -17,13 +17,9 @@ bool EstAscii(std::string_view octets) {
 
 Terminal::Terminal(std::uint32_t pageDeCode, std::string jeu) : pageDeCode_(pageDeCode), jeu_(std::move(jeu)) {}
 
-std::string Terminal::JeuDuLocale() {
-    return nl_langinfo(CODESET);
-}
+std::string Terminal::JeuDuLocale() { return nl_langinfo(CODESET); }
 
-bool Terminal::EstUtf8() const {
-    return jeu_ == "UTF-8" || jeu_ == "utf8" || jeu_ == "UTF8";
-}
+bool Terminal::EstUtf8() const { return jeu_ == "UTF-8" || jeu_ == "utf8" || jeu_ == "UTF8"; }
 
 std::string Terminal::VersTerminal(const Texte& texte) const {
     if (EstAscii(texte.Vue())) return std::string(texte.Vue());

@@ -7,9 +7,9 @@
 
 #include <QTest>
 
-#define MAIN_TEST_FENETRE(ClasseDeTest)                 \
-    int main(int argc, char** argv) {                   \
-        TApplication application(argc, argv);           \
-        ClasseDeTest tests;                             \
-        return QTest::qExec(&tests, argc, argv);        \
+#define MAIN_TEST_FENETRE(ClasseDeTest)          \
+    int main(int argc, char** argv) {            \
+        TApplication application(argc, argv);    \
+        ClasseDeTest tests;                      \
+        return QTest::qExec(&tests, argc, argv); \
     }

@@ -6,8 +6,8 @@
 #include "application/Infobulles.h"
 #include "depart/Accueil.h"
 
-#include <QCloseEvent>
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -101,9 +101,9 @@ private slots:
             QWidget* dessus = accueil->childAt(x, y);
             return dessus == accueil->Entree || accueil->Entree->isAncestorOf(dessus);
         };
-        for (QWidget* cache : std::initializer_list<QWidget*>{accueil->Logo, accueil->Memo, accueil->LabelType,
-                                                               accueil->LabelNombre, accueil->ChampType,
-                                                               accueil->ChampNombre, accueil->Progression})
+        for (QWidget* cache :
+             std::initializer_list<QWidget*>{accueil->Logo, accueil->Memo, accueil->LabelType, accueil->LabelNombre,
+                                             accueil->ChampType, accueil->ChampNombre, accueil->Progression})
             QVERIFY2(couvert(cache->x() + 1, cache->y() + 1), qPrintable(cache->objectName()));
         QVERIFY(!couvert(442, 60));
         QVERIFY(!couvert(100, 165));
@@ -157,18 +157,30 @@ private slots:
     void infobulles_data() {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QString>("texte");
-        QTest::newRow("Logo") << "Logo" << "Orvalis";
-        QTest::newRow("BoutonOuvre") << "BoutonOuvre" << "Ouvre un fichier export Tabrenn";
-        QTest::newRow("BoutonTraite") << "BoutonTraite" << "Convertit le fichier";
-        QTest::newRow("BoutonQuite") << "BoutonQuite" << "Quitte le programme";
-        QTest::newRow("LabelType") << "LabelType" << "Contr\u00F4le des dates dans Tabrenn 3";
-        QTest::newRow("LabelNombre") << "LabelNombre" << "Contr\u00F4le des dates dans Tabrenn 3";
-        QTest::newRow("Memo") << "Memo" << "A propos de ce programmme";
-        QTest::newRow("BarreEtat") << "BarreEtat" << "Contr\u00F4le des dates dans Tabrenn 3";
-        QTest::newRow("ChampType") << "ChampType" << "Affiche le type d'actes trouv\u00E9s";
-        QTest::newRow("ChampNombre") << "ChampNombre" << "Affiche le nombre d'actes \u00E0 traiter";
-        QTest::newRow("Progression") << "Progression" << "Progression du traitement";
-        QTest::newRow("Entree") << "Entree" << "Contr\u00F4le des dates dans Tabrenn 3";
+        QTest::newRow("Logo") << "Logo"
+                              << "Orvalis";
+        QTest::newRow("BoutonOuvre") << "BoutonOuvre"
+                                     << "Ouvre un fichier export Tabrenn";
+        QTest::newRow("BoutonTraite") << "BoutonTraite"
+                                      << "Convertit le fichier";
+        QTest::newRow("BoutonQuite") << "BoutonQuite"
+                                     << "Quitte le programme";
+        QTest::newRow("LabelType") << "LabelType"
+                                   << "Contr\u00F4le des dates dans Tabrenn 3";
+        QTest::newRow("LabelNombre") << "LabelNombre"
+                                     << "Contr\u00F4le des dates dans Tabrenn 3";
+        QTest::newRow("Memo") << "Memo"
+                              << "A propos de ce programmme";
+        QTest::newRow("BarreEtat") << "BarreEtat"
+                                   << "Contr\u00F4le des dates dans Tabrenn 3";
+        QTest::newRow("ChampType") << "ChampType"
+                                   << "Affiche le type d'actes trouv\u00E9s";
+        QTest::newRow("ChampNombre") << "ChampNombre"
+                                     << "Affiche le nombre d'actes \u00E0 traiter";
+        QTest::newRow("Progression") << "Progression"
+                                     << "Progression du traitement";
+        QTest::newRow("Entree") << "Entree"
+                                << "Contr\u00F4le des dates dans Tabrenn 3";
     }
     void infobulles() {
         QFETCH(QString, nom);

@@ -3,8 +3,8 @@
 #include "ApplicationDeTest.h"
 #include "BoitesRepondues.h"
 
-#include "commun/MessageErreur.h"
 #include "application/TitreApplication.h"
+#include "commun/MessageErreur.h"
 #include "commun/Messages.h"
 
 #include <QAbstractButton>
@@ -48,8 +48,7 @@ private slots:
         QTest::newRow("digit") << QByteArray("Erreur E/S 103") << QByteArray("Erreur E/S 103.");
         QTest::newRow("exclamation") << QByteArray("Attention !") << QByteArray("Attention !");
         QTest::newRow("period") << QByteArray("Fin.") << QByteArray("Fin.");
-        QTest::newRow("comma, hyphen, parenthesis, blank")
-            << QByteArray("a, b- (c) ") << QByteArray("a, b- (c) ");
+        QTest::newRow("comma, hyphen, parenthesis, blank") << QByteArray("a, b- (c) ") << QByteArray("a, b- (c) ");
         QTest::newRow("slash is above the period") << QByteArray("a/") << QByteArray("a/.");
         QTest::newRow("accented letter") << QByteArray("d\xE9j\xE0") << QByteArray("d\xE9j\xE0.");
         QTest::newRow("empty") << QByteArray("") << QByteArray("");
@@ -76,12 +75,12 @@ private slots:
         BoitesRepondues boites;
         Application->ExecuteGarde([genre] {
             switch (genre) {
-                case 0: throw Exception(MessageRessource(Msg::FichierIntrouvable));
-                case 1: throw EInOutError(MessageRessource(Msg::ErreurES, {104}), 104);
-                case 2: throw Exception(Texte());
-                case 3: throw std::bad_alloc();
-                case 4: throw std::runtime_error("panne");
-                default: throw 42;
+            case 0: throw Exception(MessageRessource(Msg::FichierIntrouvable));
+            case 1: throw EInOutError(MessageRessource(Msg::ErreurES, {104}), 104);
+            case 2: throw Exception(Texte());
+            case 3: throw std::bad_alloc();
+            case 4: throw std::runtime_error("panne");
+            default: throw 42;
             }
         });
         QCOMPARE(boites.vues.size(), std::size_t{1});
@@ -103,7 +102,8 @@ private slots:
         int etapes = 0;
         Application->ExecuteGarde([&] {
             ++etapes;
-            if (etapes > 0) throw EInvalidOperation(MessageRessource(Msg::ProprieteHorsLimites, {Texte("TProgressBar")}));
+            if (etapes > 0)
+                throw EInvalidOperation(MessageRessource(Msg::ProprieteHorsLimites, {Texte("TProgressBar")}));
             ++etapes;
         });
         QCOMPARE(etapes, 1);
@@ -138,7 +138,8 @@ private slots:
             a->setFocus();
             return IDOK;
         };
-        QCOMPARE(Application->AfficheMessage(Texte("Contr\xF4le termin\xE9 !"), Texte("Bravo !"), MB_ICONINFORMATION), IDOK);
+        QCOMPARE(Application->AfficheMessage(Texte("Contr\xF4le termin\xE9 !"), Texte("Bravo !"), MB_ICONINFORMATION),
+                 IDOK);
         QCOMPARE(QApplication::focusWidget(), b);
     }
 

@@ -20,9 +20,7 @@ Q_DECLARE_METATYPE(RectanglePlace)
 
 namespace {
 
-std::vector<Texte> Lignes(std::initializer_list<const char*> textes) {
-    return {textes.begin(), textes.end()};
-}
+std::vector<Texte> Lignes(std::initializer_list<const char*> textes) { return {textes.begin(), textes.end()}; }
 
 }  // namespace
 
@@ -153,7 +151,8 @@ private slots:
         bool echec = false;
         try {
             if (enBloc) boite.AjouteLignes(lignes);
-            else for (const Texte& ligne : lignes) boite.AjouteLigne(ligne);
+            else
+                for (const Texte& ligne : lignes) boite.AjouteLigne(ligne);
         } catch (const EOutOfResources& e) {
             echec = true;
             QCOMPARE(e.Message(), Texte("Erreur d'insertion de ligne RichEdit"));
@@ -165,7 +164,8 @@ private slots:
 
     void lignesEnBlocCommeUneAUne() {
         std::vector<Texte> lignes;
-        for (int i = 0; i < 1000; ++i) lignes.emplace_back("acte " + std::to_string(i) + " : 31/02/18" + std::to_string(i % 100));
+        for (int i = 0; i < 1000; ++i)
+            lignes.emplace_back("acte " + std::to_string(i) + " : 31/02/18" + std::to_string(i % 100));
         lignes.emplace_back("");
         TRichEdit uneAUne, enBloc;
         for (const Texte& ligne : lignes) uneAUne.AjouteLigne(ligne);
@@ -205,7 +205,8 @@ private slots:
         QTest::addColumn<RectanglePlace>("place");
         QTest::newRow("the logo") << 777 << 776 << 149 << 157 << false << false << RectanglePlace{0, 0, 149, 148};
         QTest::newRow("tall picture") << 100 << 400 << 149 << 157 << false << false << RectanglePlace{0, 0, 39, 157};
-        QTest::newRow("wide, too high after") << 300 << 200 << 150 << 50 << false << false << RectanglePlace{0, 0, 75, 50};
+        QTest::newRow("wide, too high after")
+            << 300 << 200 << 150 << 50 << false << false << RectanglePlace{0, 0, 75, 50};
         QTest::newRow("smaller: own size") << 20 << 10 << 149 << 157 << false << false << RectanglePlace{0, 0, 20, 10};
         QTest::newRow("smaller, stretched") << 20 << 10 << 149 << 157 << true << false << RectanglePlace{0, 0, 149, 74};
         QTest::newRow("centred") << 777 << 776 << 149 << 157 << false << true << RectanglePlace{0, 4, 149, 148};

@@ -9,7 +9,8 @@ TEST(Messages, EntriesAreInWindows1252) {
     EXPECT_EQ(ChaineRessource(Msg::DateIncorrecte), Texte("'%s' n'est pas une date correcte"));
     EXPECT_EQ(ChaineRessource(Msg::AccesRefuse), Texte("Acc\xE8s au fichier refus\xE9"));
     EXPECT_EQ(ChaineRessource(Msg::ProprieteHorsLimites), Texte("Propri\xE9t\xE9 %s hors limites"));
-    EXPECT_EQ(ChaineRessource(Msg::Deces), Texte("D\xE9" "c\xE8s"));
+    EXPECT_EQ(ChaineRessource(Msg::Deces), Texte("D\xE9"
+                                                 "c\xE8s"));
     EXPECT_EQ(ChaineRessource(Msg::ControleTermine), Texte("Contr\xF4le termin\xE9 !"));
     EXPECT_TRUE(ChaineRessource(42).EstVide());
 }
@@ -32,8 +33,7 @@ TEST(Messages, FormatsTextsAndNumbersInOrder) {
         {"%d de travers", {Texte("x")}, "%d de travers"},
         {"fin en %", {}, "fin en %"},
     };
-    for (const auto& c : cas)
-        EXPECT_EQ(FormateMessage(Texte(c.modele), c.arguments), Texte(c.attendu)) << c.modele;
+    for (const auto& c : cas) EXPECT_EQ(FormateMessage(Texte(c.modele), c.arguments), Texte(c.attendu)) << c.modele;
 }
 
 TEST(Messages, ArgumentMayHoldZeroBytes) {

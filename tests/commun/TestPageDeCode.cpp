@@ -6,11 +6,25 @@
 namespace {
 
 TEST(PageDeCode, Windows1252ToUtf8) {
-    const struct { std::string_view cp1252; std::string_view utf8; } cas[] = {
-        {"D\xE9" "c\xE8s", "Décès"},
+    const struct {
+        std::string_view cp1252;
+        std::string_view utf8;
+    } cas[] = {
+        {"D\xE9"
+         "c\xE8s",
+         "Décès"},
         {"\x80 \x9C \xE7", "€ œ ç"},
         // The five bytes Windows-1252 leaves undefined keep their value.
-        {"a\x81" "b\x8D" "c\x8F" "d\x90" "e\x9D", "a\xC2\x81" "b\xC2\x8D" "c\xC2\x8F" "d\xC2\x90" "e\xC2\x9D"},
+        {"a\x81"
+         "b\x8D"
+         "c\x8F"
+         "d\x90"
+         "e\x9D",
+         "a\xC2\x81"
+         "b\xC2\x8D"
+         "c\xC2\x8F"
+         "d\xC2\x90"
+         "e\xC2\x9D"},
         {std::string_view("z\0z", 3), std::string_view("z\0z", 3)},
         {"", ""},
     };
@@ -36,7 +50,10 @@ TEST(PageDeCode, BetweenCharacterSets) {
     EXPECT_EQ(ConvertitJeu("é€", "UTF-8", "ISO-8859-15"), "\xE9\xA4");
     EXPECT_EQ(ConvertitJeu("\xE9\xA4", "ISO-8859-15", "UTF-8"), "é€");
     // Invalid input and characters the target lacks never stop the text.
-    EXPECT_EQ(ConvertitJeu("a\xFF" "b", "UTF-8", "ISO-8859-15"), "a?b");
+    EXPECT_EQ(ConvertitJeu("a\xFF"
+                           "b",
+                           "UTF-8", "ISO-8859-15"),
+              "a?b");
     EXPECT_EQ(ConvertitJeu("日b", "UTF-8", "ISO-8859-15").back(), 'b');
 }
 

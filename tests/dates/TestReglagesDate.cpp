@@ -56,10 +56,8 @@ class ElementTexte : public testing::TestWithParam<CasTexte> {};
 TEST_P(ElementTexte, ValeurOuDefaut) {
     ServicesLocaleTable table = ServicesLocaleTable::Francais(2026);
     const CasElement& element = GetParam().element;
-    if (element.valeur)
-        table.Definit(element.item, element.valeur);
-    else
-        table.Retire(element.item);
+    if (element.valeur) table.Definit(element.item, element.valeur);
+    else table.Retire(element.item);
     ReglagesInstalles reglages(std::move(table));
     const Texte& champ = element.item == LOCALE_SSHORTDATE ? ReglagesDate.FormatDateCourt
                          : element.item == LOCALE_S1159    ? ReglagesDate.SymboleAM
@@ -90,10 +88,8 @@ class Separateur : public testing::TestWithParam<CasSeparateur> {};
 
 TEST_P(Separateur, UnSeulCaractere) {
     ServicesLocaleTable table = ServicesLocaleTable::Francais(2026);
-    if (GetParam().valeur)
-        table.Definit(LOCALE_SDATE, GetParam().valeur);
-    else
-        table.Retire(LOCALE_SDATE);
+    if (GetParam().valeur) table.Definit(LOCALE_SDATE, GetParam().valeur);
+    else table.Retire(LOCALE_SDATE);
     ReglagesInstalles reglages(std::move(table));
     EXPECT_EQ(ReglagesDate.SeparateurDate, GetParam().attendu);
 }

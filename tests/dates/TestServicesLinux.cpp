@@ -107,10 +107,8 @@ protected:
         ::setenv("XDG_CONFIG_HOME", dossier_.c_str(), 1);
     }
     void TearDown() override {
-        if (ancien_)
-            ::setenv("XDG_CONFIG_HOME", ancien_->c_str(), 1);
-        else
-            ::unsetenv("XDG_CONFIG_HOME");
+        if (ancien_) ::setenv("XDG_CONFIG_HOME", ancien_->c_str(), 1);
+        else ::unsetenv("XDG_CONFIG_HOME");
         std::filesystem::remove_all(dossier_);
     }
     void Ecrit(const std::string& contenu) { std::ofstream(dossier_ / "locale.conf") << contenu; }

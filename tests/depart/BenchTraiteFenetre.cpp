@@ -58,7 +58,9 @@ void TraiteDansLaFenetre(benchmark::State& etat) {
     accueil.show();
     if (!QTest::qWaitForWindowExposed(&accueil)) etat.SkipWithError("fenêtre non affichée");
     BoitesRepondues boites;
-    Application->RepondeurDialogue = [&](const QString&) { return std::optional<QString>(QString::fromStdString(chemin)); };
+    Application->RepondeurDialogue = [&](const QString&) {
+        return std::optional<QString>(QString::fromStdString(chemin));
+    };
     for (auto _ : etat) {
         etat.PauseTiming();
         ReinitialiseDepart();

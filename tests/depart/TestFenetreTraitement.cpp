@@ -21,9 +21,7 @@ const BoiteVue Termine{Texte("Contr\xF4le termin\xE9 !"), Bravo, 0x40};
 const BoiteVue Copiez{Texte("Copiez les r\xE9sultats !"), Bravo, 0x40};
 const BoiteVue PasUnExport{Texte("Ce n'est pas un fichier export de Tabrenn 3!"), Texte("Attention !"), 0x10};
 
-BoiteVue Echec(const char* message) {
-    return {Texte(message), Application->TitreApplication(), 0x10};
-}
+BoiteVue Echec(const char* message) { return {Texte(message), Application->TitreApplication(), 0x10}; }
 
 std::vector<std::string> VingtCinqLignes(const std::string& code, int nbChamps) {
     std::vector<std::string> lignes;
@@ -52,7 +50,9 @@ class TestFenetreTraitement : public QObject {
         Application->RepondeurDialogue = [chemin](const QString&) { return std::optional<QString>(chemin); };
         accueil_->BoutonOuvre->click();
     }
-    void OuvreFichier(const std::string& octets) { Ouvre(QString::fromStdString(dossier_->Ecrit("export.txt", octets))); }
+    void OuvreFichier(const std::string& octets) {
+        Ouvre(QString::fromStdString(dossier_->Ecrit("export.txt", octets)));
+    }
     void Traite() { accueil_->BoutonTraite->click(); }
     QString Rapport() const { return accueil_->Entree->toPlainText(); }
     void VerifieBoites(const std::vector<BoiteVue>& attendues) {
@@ -94,24 +94,43 @@ private slots:
         QTest::addColumn<QString>("rapport");
 
         const QString vingtCinq = "ref4 : 31/02/1850\nref17 : 1850\n";
-        QTest::newRow("25 lignes, refus aux lignes 4 et 17") << Export(VingtCinqLignes("N", 30)) << "Naissances" << "25" << vingtCinq;
-        QTest::newRow("le même en Divers") << Export(VingtCinqLignes("X", 64)) << "Divers" << "25" << vingtCinq;
+        QTest::newRow("25 lignes, refus aux lignes 4 et 17") << Export(VingtCinqLignes("N", 30)) << "Naissances"
+                                                             << "25" << vingtCinq;
+        QTest::newRow("le même en Divers") << Export(VingtCinqLignes("X", 64)) << "Divers"
+                                           << "25" << vingtCinq;
         QTest::newRow("toutes valides") << Export({LigneExport("a", "01/01/1850"), LigneExport("b", "29/02/1852")})
-                                        << "Naissances" << "2" << "";
-        QTest::newRow("champ 7 vide") << Export({LigneExport("sans date", "")}) << "Naissances" << "1" << "sans date : \n";
-        QTest::newRow("moins de sept ;") << Export({"TABRENNV3;1;court;c;22;N;12/03/1850"}) << "Naissances" << "1"
+                                        << "Naissances"
+                                        << "2"
+                                        << "";
+        QTest::newRow("champ 7 vide") << Export({LigneExport("sans date", "")}) << "Naissances"
+                                      << "1"
+                                      << "sans date : \n";
+        QTest::newRow("moins de sept ;") << Export({"TABRENNV3;1;court;c;22;N;12/03/1850"}) << "Naissances"
+                                         << "1"
                                          << "court : \n";
-        QTest::newRow("type de la dernière ligne") << Export({LigneExport("a", "1850", "N"), LigneExport("b", "1851", "M", 60)})
-                                                  << "Mariages" << "2" << "a : 1850\nb : 1851\n";
-        QTest::newRow("n minuscule") << Export({LigneExport("a", "01/01/1850", "n")}) << "Divers" << "1" << "";
-        QTest::newRow("cinq ; avant N") << Export({"TABRENNV3;1;r;c;22;N"}) << "Divers" << "1" << "r : \n";
-        QTest::newRow("fins de ligne CR seules") << Export({LigneExport("a", "01/01/1850", "M"), LigneExport("b", "1850")}, "\r")
-                                                << "Mariages" << "1" << "";
-        QTest::newRow("Ctrl-Z après la dernière ligne") << Export({LigneExport("a", "1850")}) + "\x1A" "suite"
-                                                       << "Naissances" << "1" << "a : 1850\n";
-        QTest::newRow("octets Windows-1252") << Export({LigneExport("\xE9\xE8\xE7 \x9C \x80 \x81\x8D\x8F\x90\x9D", "")})
-                                            << "Naissances" << "1"
-                                            << QString::fromUtf8("éèç œ € \u0081\u008D\u008F\u0090\u009D : \n");
+        QTest::newRow("type de la dernière ligne")
+            << Export({LigneExport("a", "1850", "N"), LigneExport("b", "1851", "M", 60)}) << "Mariages"
+            << "2"
+            << "a : 1850\nb : 1851\n";
+        QTest::newRow("n minuscule") << Export({LigneExport("a", "01/01/1850", "n")}) << "Divers"
+                                     << "1"
+                                     << "";
+        QTest::newRow("cinq ; avant N") << Export({"TABRENNV3;1;r;c;22;N"}) << "Divers"
+                                        << "1"
+                                        << "r : \n";
+        QTest::newRow("fins de ligne CR seules")
+            << Export({LigneExport("a", "01/01/1850", "M"), LigneExport("b", "1850")}, "\r") << "Mariages"
+            << "1"
+            << "";
+        QTest::newRow("Ctrl-Z après la dernière ligne") << Export({LigneExport("a", "1850")}) +
+                                                               "\x1A"
+                                                               "suite"
+                                                        << "Naissances"
+                                                        << "1"
+                                                        << "a : 1850\n";
+        QTest::newRow("octets Windows-1252")
+            << Export({LigneExport("\xE9\xE8\xE7 \x9C \x80 \x81\x8D\x8F\x90\x9D", "")}) << "Naissances"
+            << "1" << QString::fromUtf8("éèç œ € \u0081\u008D\u008F\u0090\u009D : \n");
     }
 
     void OuvrePuisTraite() {
@@ -221,8 +240,10 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("nombre");
         QTest::newRow("marque sur la première ligne seulement")
-            << Export({LigneExport("a", "01/01/1850", "M"), "1;2;3;4;5;N;x"}) << "Naissances" << "2";
-        QTest::newRow("ligne vide à la fin") << Export({LigneExport("a", "01/01/1850"), ""}) << "Divers" << "2";
+            << Export({LigneExport("a", "01/01/1850", "M"), "1;2;3;4;5;N;x"}) << "Naissances"
+            << "2";
+        QTest::newRow("ligne vide à la fin") << Export({LigneExport("a", "01/01/1850"), ""}) << "Divers"
+                                             << "2";
     }
 
     void MarqueAbsenteDemandeLaFin() {

@@ -44,17 +44,19 @@ TEST_P(TypeDesActes, VientDuSixiemeChampDeLaDerniereLigne) {
     EXPECT_EQ(NbLignes, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cas, TypeDesActes,
-    ::testing::Values(CasType{"Naissances", "TABRENNV3;1;r;c;22;N;", "Naissances", 30},
-                      CasType{"Mariages", "TABRENNV3;1;r;c;22;M;01/01/1850", "Mariages", 60},
-                      CasType{"Deces", "TABRENNV3;1;r;c;22;D;", "D\xE9" "c\xE8s", 38},
-                      CasType{"MinusculeN", "TABRENNV3;1;r;c;22;n;", "Divers", 64},
-                      CasType{"NSuiviDunBlanc", "TABRENNV3;1;r;c;22;N ;", "Divers", 64},
-                      CasType{"Vide", "TABRENNV3;1;r;c;22;;", "Divers", 64},
-                      CasType{"CinqSeparateursAvantN", "TABRENNV3;1;r;c;22;N", "Divers", 64},
-                      CasType{"MarqueEnFinDeLigne", "1;r;c;22;X;M;TABRENNV3", "Mariages", 60}),
-    [](const auto& info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(Cas, TypeDesActes,
+                         ::testing::Values(CasType{"Naissances", "TABRENNV3;1;r;c;22;N;", "Naissances", 30},
+                                           CasType{"Mariages", "TABRENNV3;1;r;c;22;M;01/01/1850", "Mariages", 60},
+                                           CasType{"Deces", "TABRENNV3;1;r;c;22;D;",
+                                                   "D\xE9"
+                                                   "c\xE8s",
+                                                   38},
+                                           CasType{"MinusculeN", "TABRENNV3;1;r;c;22;n;", "Divers", 64},
+                                           CasType{"NSuiviDunBlanc", "TABRENNV3;1;r;c;22;N ;", "Divers", 64},
+                                           CasType{"Vide", "TABRENNV3;1;r;c;22;;", "Divers", 64},
+                                           CasType{"CinqSeparateursAvantN", "TABRENNV3;1;r;c;22;N", "Divers", 64},
+                                           CasType{"MarqueEnFinDeLigne", "1;r;c;22;X;M;TABRENNV3", "Mariages", 60}),
+                         [](const auto& info) { return std::string(info.param.nom); });
 
 struct CasMarque {
     const char* nom;
@@ -74,14 +76,16 @@ TEST_P(MarqueExport, SeCherchePartoutDansLaDerniereLigneSeulement) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, MarqueExport,
-    ::testing::Values(
-        CasMarque{"SurLaDerniereSeulement", Export({"1;a;b", "2;c;d", "TABRENNV3;3;e;f;22;N;"}), true, 3},
-        CasMarque{"SurLaPremiereSeulement", Export({"TABRENNV3;1;a;b;22;N;", "2;c;d"}), false, 2},
-        CasMarque{"LigneVideALaFin", Export({"TABRENNV3;1;a;b;22;N;", ""}), false, 2},
-        CasMarque{"FinsDeLigneCRSeules", Export({"1;a;b;c;d;M;x", "TABRENNV3;2"}, "\r"), true, 1},
-        CasMarque{"CtrlZApresLaDerniereLigne", Export({"TABRENNV3;1;a;b;22;N;"}) + "\x1A" "1;2;3", true, 1},
-        CasMarque{"SansFinDeLigne", "TABRENNV3;1;a;b;22;N;", true, 1},
-        CasMarque{"OctetZeroAvantLaMarque", Export({std::string("a\0;TABRENNV3", 12)}), false, 1}),
+    ::testing::Values(CasMarque{"SurLaDerniereSeulement", Export({"1;a;b", "2;c;d", "TABRENNV3;3;e;f;22;N;"}), true, 3},
+                      CasMarque{"SurLaPremiereSeulement", Export({"TABRENNV3;1;a;b;22;N;", "2;c;d"}), false, 2},
+                      CasMarque{"LigneVideALaFin", Export({"TABRENNV3;1;a;b;22;N;", ""}), false, 2},
+                      CasMarque{"FinsDeLigneCRSeules", Export({"1;a;b;c;d;M;x", "TABRENNV3;2"}, "\r"), true, 1},
+                      CasMarque{"CtrlZApresLaDerniereLigne",
+                                Export({"TABRENNV3;1;a;b;22;N;"}) + "\x1A"
+                                                                    "1;2;3",
+                                true, 1},
+                      CasMarque{"SansFinDeLigne", "TABRENNV3;1;a;b;22;N;", true, 1},
+                      CasMarque{"OctetZeroAvantLaMarque", Export({std::string("a\0;TABRENNV3", 12)}), false, 1}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST_F(TestSurvol, FinsDeLigneCRSeulesDonnentLeTypeDuPremierEnregistrement) {

@@ -78,16 +78,20 @@ const std::vector<Texte> RapportVingtCinq = {Texte("ref4 : 31/02/1850"), Texte("
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, RapportDesDates,
-    ::testing::Values(
-        CasRapport{"VingtCinqLignesNaissances", VingtCinqLignes("N", 30), RapportVingtCinq},
-        CasRapport{"VingtCinqLignesDivers", VingtCinqLignes("X", 64), RapportVingtCinq},
-        CasRapport{"VingtCinqLignesDiversLignesCourtes", VingtCinqLignes("X", 8), RapportVingtCinq},
-        CasRapport{"ToutesValides", {LigneExport("a", "01/01/1850"), LigneExport("b", " 1/1/50 ")}, {}},
-        CasRapport{"DateVide", {LigneExport("sans date", "")}, {Texte("sans date : ")}},
-        CasRapport{"MoinsDeSeptSeparateurs", {"TABRENNV3;1;court;c;22;N;12/03/1850"}, {Texte("court : ")}},
-        CasRapport{"OctetsWindows1252", {LigneExport("Le C\x9C" "ur \x80", "1850")},
-                   {Texte("Le C\x9C" "ur \x80 : 1850")}},
-        CasRapport{"ChampEnSurplusDansLeDernier", {LigneExport("a", "01/01/1850", "N", 40)}, {}}),
+    ::testing::Values(CasRapport{"VingtCinqLignesNaissances", VingtCinqLignes("N", 30), RapportVingtCinq},
+                      CasRapport{"VingtCinqLignesDivers", VingtCinqLignes("X", 64), RapportVingtCinq},
+                      CasRapport{"VingtCinqLignesDiversLignesCourtes", VingtCinqLignes("X", 8), RapportVingtCinq},
+                      CasRapport{"ToutesValides", {LigneExport("a", "01/01/1850"), LigneExport("b", " 1/1/50 ")}, {}},
+                      CasRapport{"DateVide", {LigneExport("sans date", "")}, {Texte("sans date : ")}},
+                      CasRapport{
+                          "MoinsDeSeptSeparateurs", {"TABRENNV3;1;court;c;22;N;12/03/1850"}, {Texte("court : ")}},
+                      CasRapport{"OctetsWindows1252",
+                                 {LigneExport("Le C\x9C"
+                                              "ur \x80",
+                                              "1850")},
+                                 {Texte("Le C\x9C"
+                                        "ur \x80 : 1850")}},
+                      CasRapport{"ChampEnSurplusDansLeDernier", {LigneExport("a", "01/01/1850", "N", 40)}, {}}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST_F(TestVerification, AvanceSurChaqueLigneEtMontreLaProgressionToutesLesDix) {
@@ -186,8 +190,8 @@ TEST_P(DateValideFrancaise, RepondSansLever) {
 INSTANTIATE_TEST_SUITE_P(Cas, DateValideFrancaise,
                          ::testing::Values(CasDate{"12/03/1850", true}, CasDate{"29/02/1852", true},
                                            CasDate{"29/02/1850", false}, CasDate{"31/02/1850", false},
-                                           CasDate{"1850", false}, CasDate{"", false},
-                                           CasDate{"29/02", false}, CasDate{"28/02", true},
-                                           CasDate{"12-03-1850", false}, CasDate{"12/03/1850x", false}));
+                                           CasDate{"1850", false}, CasDate{"", false}, CasDate{"29/02", false},
+                                           CasDate{"28/02", true}, CasDate{"12-03-1850", false},
+                                           CasDate{"12/03/1850x", false}));
 
 }  // namespace

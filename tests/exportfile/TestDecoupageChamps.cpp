@@ -41,7 +41,8 @@ TEST(DecoupeChamp, DonneLesChampsEtLeResteDeLaTable) {
         champ.Remplit(Texte("ancien"));
         Texte ligne(c.ligne);
         for (int k = 1; k <= c.pas; ++k) DecoupeChamp(ligne, champ, k);
-        for (int k = 1; k <= c.pas; ++k) EXPECT_EQ(champ[k].Octets(), c.champs[static_cast<std::size_t>(k - 1)]) << c.ligne << " champ " << k;
+        for (int k = 1; k <= c.pas; ++k)
+            EXPECT_EQ(champ[k].Octets(), c.champs[static_cast<std::size_t>(k - 1)]) << c.ligne << " champ " << k;
         EXPECT_EQ(champ[c.pas + 1], Texte("ancien")) << c.ligne;
         EXPECT_EQ(ligne.Octets(), c.reste) << c.ligne;
     }
@@ -77,10 +78,17 @@ struct CasExtrait {
 
 TEST(ExtraitTexte, SuitLesReglesHorsBornes) {
     const CasExtrait cas[] = {
-        {"abc", 0, 2, "ab"},      {"abc", -5, 2, "ab"},   {"abc", 4, 1, ""},
-        {"abc", 3, 10, "c"},      {"abc", 1, 0, ""},      {"abc", 1, -1, ""},
-        {"abc", 2, 1, "b"},       {"", 1, 5, ""},         {"abc", 1, INT32_MAX, "abc"},
-        {"abc", INT32_MIN, INT32_MAX, "abc"}, {"abc", INT32_MAX, INT32_MAX, ""},
+        {"abc", 0, 2, "ab"},
+        {"abc", -5, 2, "ab"},
+        {"abc", 4, 1, ""},
+        {"abc", 3, 10, "c"},
+        {"abc", 1, 0, ""},
+        {"abc", 1, -1, ""},
+        {"abc", 2, 1, "b"},
+        {"", 1, 5, ""},
+        {"abc", 1, INT32_MAX, "abc"},
+        {"abc", INT32_MIN, INT32_MAX, "abc"},
+        {"abc", INT32_MAX, INT32_MAX, ""},
         {"a\0c"s, 2, 2, "\0c"s},
     };
     for (const CasExtrait& c : cas)
@@ -95,10 +103,18 @@ struct CasPosition {
 
 TEST(PositionTexte, CherchePremiereOccurrenceAvantLeZero) {
     const CasPosition cas[] = {
-        {";", "ab;cd;", 3},      {"", "abc", 0},          {";", "", 0},
-        {"cd", "abcdcd", 3},     {"CD", "abcd", 0},       {";", "\0;"s, 0},
-        {";", "ab\0;"s, 0},      {"b;", "ab;"s, 2},       {"b\0x"s, "ab;", 2},
-        {"\0"s, "abc", 0},       {"TABRENNV3", "x;TABRENNV3;", 3}, {"ab", "a", 0},
+        {";", "ab;cd;", 3},
+        {"", "abc", 0},
+        {";", "", 0},
+        {"cd", "abcdcd", 3},
+        {"CD", "abcd", 0},
+        {";", "\0;"s, 0},
+        {";", "ab\0;"s, 0},
+        {"b;", "ab;"s, 2},
+        {"b\0x"s, "ab;", 2},
+        {"\0"s, "abc", 0},
+        {"TABRENNV3", "x;TABRENNV3;", 3},
+        {"ab", "a", 0},
     };
     for (const CasPosition& c : cas) EXPECT_EQ(PositionTexte(Texte(c.motif), Texte(c.texte)), c.attendu) << c.texte;
 }
@@ -111,11 +127,10 @@ TEST(PositionTexte, PasseLesSecondsOctetsEnExtremeOrient) {
     ReglagesDate.OctetsDeTete.reset();
     for (int octet = 0x81; octet <= 0x9F; ++octet) ReglagesDate.OctetsDeTete.set(static_cast<std::size_t>(octet));
     const CasPosition cas[] = {
-        {";", "\x81;a;", 4},            // ";" is the second byte of \x81;
-        {";", "\x81\x81;", 3},          // two lead bytes: a whole character, then ";"
-        {";", "\x81\x81\x81;a;", 6},    // odd run: ";" is taken
-        {";", "a\x81;", 0},
-        {";", "ab;", 3},
+        {";", "\x81;a;", 4},          // ";" is the second byte of \x81;
+        {";", "\x81\x81;", 3},        // two lead bytes: a whole character, then ";"
+        {";", "\x81\x81\x81;a;", 6},  // odd run: ";" is taken
+        {";", "a\x81;", 0},          {";", "ab;", 3},
     };
     for (const CasPosition& c : cas) EXPECT_EQ(PositionTexte(Texte(c.motif), Texte(c.texte)), c.attendu) << c.texte;
     ReglagesDate.ExtremeOrient = false;

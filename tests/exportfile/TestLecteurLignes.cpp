@@ -1,7 +1,7 @@
 // The line reader on real files: line ends, Ctrl-Z, long lines, the end of
 // the file, reopening and closing.
-#include "support/DossierTemporaire.h"
 #include "LectureComplete.h"
+#include "support/DossierTemporaire.h"
 
 #include "commun/Exceptions.h"
 
@@ -38,11 +38,27 @@ const CasLignes casLignes[] = {
     {"LF CR", "ab\n\rcd\n", {"ab", "cd"}},
     {"lignes vides", "\n\n\n", {"", "", ""}},
     {"Ctrl-Z apres la derniere fin", "a\nb\n\x1A", {"a", "b"}},
-    {"Ctrl-Z en debut de ligne", "a\n\x1A" "b\nc\n", {"a"}},
-    {"Ctrl-Z en tete de fichier", "\x1A" "a\n", {}},
-    {"Ctrl-Z dans une ligne", "ab\x1A" "cd\nef\n", {"ab", "ef"}},
-    {"Ctrl-Z apres CR", "ab\r\x1A" "cd\r\nef", {"ab", "ef"}},
-    {"deux Ctrl-Z dans une ligne", "ab\x1A" "c\x1A" "d\nef\n", {"ab"}},
+    {"Ctrl-Z en debut de ligne",
+     "a\n\x1A"
+     "b\nc\n",
+     {"a"}},
+    {"Ctrl-Z en tete de fichier",
+     "\x1A"
+     "a\n",
+     {}},
+    {"Ctrl-Z dans une ligne",
+     "ab\x1A"
+     "cd\nef\n",
+     {"ab", "ef"}},
+    {"Ctrl-Z apres CR",
+     "ab\r\x1A"
+     "cd\r\nef",
+     {"ab", "ef"}},
+    {"deux Ctrl-Z dans une ligne",
+     "ab\x1A"
+     "c\x1A"
+     "d\nef\n",
+     {"ab"}},
     {"zero et octets hauts", std::string("a\0b\xE9\xFF\x80;\n", 8), {std::string("a\0b\xE9\xFF\x80;", 7)}},
     {"255 octets", l255 + "\n" + "suite\n", {l255, "suite"}},
     {"256 octets", l256 + "\r\n" + "suite", {l256, "suite"}},
@@ -75,7 +91,9 @@ TEST(LecteurLignes, LesBornesDuTamponNeChangentRien) {
     DossierTemporaire dossier;
     for (std::size_t avant = 120; avant <= 130; ++avant) {
         const std::string debut(avant, 'p');
-        const std::string nom = dossier.Ecrit("bornes.txt", debut + "\r\nq\r" + "r\x1A" "s\nfin\n");
+        const std::string nom = dossier.Ecrit("bornes.txt", debut + "\r\nq\r" +
+                                                                "r\x1A"
+                                                                "s\nfin\n");
         EXPECT_THAT(LitToutesLesLignes(nom), ElementsAreArray(Lignes{debut, "qr", "fin"})) << avant;
     }
 }
@@ -118,7 +136,10 @@ TEST(LecteurLignes, RouvrirRepartDuPremierOctet) {
 TEST(LecteurLignes, LeCtrlZEnDebutDeLigneEstLaFinDuFichier) {
     DossierTemporaire dossier;
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(dossier.Ecrit("f.txt", "ab\x1A" "cd\n\x1A" "ef\n")));
+    AssocieNom(fichier, Texte(dossier.Ecrit("f.txt",
+                                            "ab\x1A"
+                                            "cd\n\x1A"
+                                            "ef\n")));
     OuvreLecture(fichier);
     ControleES();
     Texte ligne;
@@ -162,11 +183,42 @@ TEST(LecteurLignes, UsagesHorsEtatLaissentLeurCode) {
         {"ouvrir sans nom", Etat::NonLie, [](LecteurLignes& f) { OuvreLecture(f); }, 102},
         {"fermer sans nom", Etat::NonLie, [](LecteurLignes& f) { FermeFichier(f); }, 103},
         {"fermer sans ouvrir", Etat::Ferme, [](LecteurLignes& f) { FermeFichier(f); }, 103},
-        {"fermer deux fois", Etat::Ouvert, [](LecteurLignes& f) { FermeFichier(f); ControleES(); FermeFichier(f); }, 103},
-        {"lire sans ouvrir", Etat::Ferme, [](LecteurLignes& f) { Texte t("x"); LitLigne(f, t); EXPECT_TRUE(t.EstVide()); }, 104},
-        {"lire apres fermeture", Etat::Ouvert, [](LecteurLignes& f) { FermeFichier(f); ControleES(); Texte t; LitLigne(f, t); }, 104},
-        {"passer apres fermeture", Etat::Ouvert, [](LecteurLignes& f) { FermeFichier(f); ControleES(); PasseLigne(f); }, 104},
-        {"fin apres fermeture", Etat::Ouvert, [](LecteurLignes& f) { FermeFichier(f); ControleES(); EXPECT_TRUE(FinDeFichier(f)); }, 104},
+        {"fermer deux fois", Etat::Ouvert,
+         [](LecteurLignes& f) {
+             FermeFichier(f);
+             ControleES();
+             FermeFichier(f);
+         },
+         103},
+        {"lire sans ouvrir", Etat::Ferme,
+         [](LecteurLignes& f) {
+             Texte t("x");
+             LitLigne(f, t);
+             EXPECT_TRUE(t.EstVide());
+         },
+         104},
+        {"lire apres fermeture", Etat::Ouvert,
+         [](LecteurLignes& f) {
+             FermeFichier(f);
+             ControleES();
+             Texte t;
+             LitLigne(f, t);
+         },
+         104},
+        {"passer apres fermeture", Etat::Ouvert,
+         [](LecteurLignes& f) {
+             FermeFichier(f);
+             ControleES();
+             PasseLigne(f);
+         },
+         104},
+        {"fin apres fermeture", Etat::Ouvert,
+         [](LecteurLignes& f) {
+             FermeFichier(f);
+             ControleES();
+             EXPECT_TRUE(FinDeFichier(f));
+         },
+         104},
     };
     for (const Cas& c : cas) {
         LecteurLignes fichier;

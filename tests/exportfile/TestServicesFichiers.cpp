@@ -1,8 +1,8 @@
 // The POSIX file services through the reader: failure codes and their
 // messages, names, special files, descriptors, and files that another
 // program writes while the tool reads them.
-#include "support/DossierTemporaire.h"
 #include "LectureComplete.h"
+#include "support/DossierTemporaire.h"
 
 #include "commun/Exceptions.h"
 
@@ -56,8 +56,7 @@ int NombreDescripteurs() {
 // The exit status of a child, 255 when it did not end normally.
 int AttendsFin(pid_t enfant) {
     int etat = 0;
-    while (::waitpid(enfant, &etat, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(enfant, &etat, 0) < 0 && errno == EINTR) {}
     return WIFEXITED(etat) ? WEXITSTATUS(etat) : 255;
 }
 
@@ -140,7 +139,9 @@ TEST(ServicesFichiers, AccesRefuseSansDroitDeLecture) {
 
 TEST(ServicesFichiers, UnNomAccentueOuTresLongOuvreLeBonFichier) {
     DossierTemporaire dossier;
-    EXPECT_THAT(LitToutesLesLignes(dossier.Ecrit("G\xC3\xA9n\xC3\xA9" "alogie \xC3\xA9t\xC3\xA9/export.txt", "vrai\n")),
+    EXPECT_THAT(LitToutesLesLignes(dossier.Ecrit("G\xC3\xA9n\xC3\xA9"
+                                                 "alogie \xC3\xA9t\xC3\xA9/export.txt",
+                                                 "vrai\n")),
                 ElementsAre("vrai"));
     // A long path whose first 259 bytes name another, existing file.
     const std::string dossierLong = std::string(120, 'd') + "/" + std::string(120, 'e');
@@ -215,10 +216,12 @@ const CasChangement casChangements[] = {
     {"ajout", [](const std::string& nom) { EcritureParUnAutreProgramme(nom, "ajout\n"); }, 32},
     {"ouverture en ecriture sans rien ecrire", [](const std::string& nom) { EcritureParUnAutreProgramme(nom, ""); }, 0},
     {"troncature", [](const std::string& nom) { ASSERT_EQ(::truncate(nom.c_str(), 10), 0); }, 32},
-    {"remplacement", [](const std::string& nom) {
+    {"remplacement",
+     [](const std::string& nom) {
          std::ofstream(nom + ".neuf") << "autre\n";
          std::filesystem::rename(nom + ".neuf", nom);
-     }, 32},
+     },
+     32},
     {"suppression", [](const std::string& nom) { std::filesystem::remove(nom); }, 2},
 };
 

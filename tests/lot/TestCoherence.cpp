@@ -21,8 +21,9 @@ namespace {
 // included, and the marker on the last line.
 std::string ExportAleatoire(unsigned graine) {
     std::mt19937 hasard(graine);
-    const std::vector<std::string> dates = {"12/03/1850", "31/02/1850", "1850", "", "29/02", "1/1/50", " 3 / 4 / 1901 ",
-                                            "12-03-1850", "12/03/1850/", "00/01/1850", "31/12/9999", "12/03/1850 x"};
+    const std::vector<std::string> dates = {"12/03/1850",  "31/02/1850", "1850",           "",
+                                            "29/02",       "1/1/50",     " 3 / 4 / 1901 ", "12-03-1850",
+                                            "12/03/1850/", "00/01/1850", "31/12/9999",     "12/03/1850 x"};
     const std::string codes[] = {"N", "M", "D", "X", "n"};
     std::vector<std::string> lignes;
     for (int numero = 0; numero < 200; ++numero) {
@@ -66,7 +67,9 @@ private slots:
         TAccueil accueil;
         accueil.show();
         BoitesRepondues boites;
-        Application->RepondeurDialogue = [&](const QString&) { return std::optional<QString>(QString::fromStdString(chemin)); };
+        Application->RepondeurDialogue = [&](const QString&) {
+            return std::optional<QString>(QString::fromStdString(chemin));
+        };
         accueil.BoutonOuvre->click();
         accueil.BoutonTraite->click();
         Application->RepondeurDialogue = nullptr;

@@ -17,9 +17,7 @@ ResultatProgramme Compagnon(const std::vector<std::string>& arguments, const std
     return LanceProgramme(CHEMIN_COMPAGNON, arguments, {locale});
 }
 
-std::string Exemple(const std::string& nom) {
-    return std::string(DOSSIER_EXEMPLES) + "/" + nom;
-}
+std::string Exemple(const std::string& nom) { return std::string(DOSSIER_EXEMPLES) + "/" + nom; }
 
 TEST(Compagnon, ExportSansDateRefuseeSortAvecZero) {
     const ResultatProgramme resultat = Compagnon({Exemple("naissances-valides.txt")});
@@ -43,8 +41,8 @@ TEST(Compagnon, ExportAvecDatesRefuseesLesEcritEnUtf8DansLOrdre) {
 
 TEST(Compagnon, ConvertitLesOctetsWindows1252DuChamp3) {
     DossierTemporaire dossier;
-    const std::string chemin = dossier.Ecrit(
-        "export.txt", Export({LigneExport("\xE9 \xE8 \xE7 \x9C \x80", "1850"), LigneExport("\x81\x8D\x8F\x90\x9D", "")}));
+    const std::string chemin = dossier.Ecrit("export.txt", Export({LigneExport("\xE9 \xE8 \xE7 \x9C \x80", "1850"),
+                                                                   LigneExport("\x81\x8D\x8F\x90\x9D", "")}));
     const ResultatProgramme resultat = Compagnon({chemin});
     EXPECT_EQ(resultat.statut, 1);
     EXPECT_EQ(resultat.sortie, "é è ç œ € : 1850\n\u0081\u008D\u008F\u0090\u009D : \n");
@@ -75,7 +73,7 @@ TEST_P(EchecDuCompagnon, SortAvecDeuxEtLeMessageDeLaFenetre) {
     DossierTemporaire dossier;
     const CasEchec& cas = GetParam();
     const std::string chemin = std::string(cas.nom) == "FichierAbsent" ? (dossier.Chemin() / "absent.txt").string()
-                                                                        : dossier.Ecrit("export.txt", cas.octets);
+                                                                       : dossier.Ecrit("export.txt", cas.octets);
     const ResultatProgramme resultat = Compagnon({chemin});
     EXPECT_EQ(resultat.statut, 2);
     EXPECT_EQ(resultat.sortie, "");
@@ -86,8 +84,7 @@ const std::string PasUnExport = "Ce n'est pas un fichier export de Tabrenn 3!";
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, EchecDuCompagnon,
-    ::testing::Values(CasEchec{"FichierAbsent", "", "Fichier introuvable."},
-                      CasEchec{"FichierVide", "", PasUnExport},
+    ::testing::Values(CasEchec{"FichierAbsent", "", "Fichier introuvable."}, CasEchec{"FichierVide", "", PasUnExport},
                       CasEchec{"SansMarque", Export({"1;2;3;4;5;N;01/01/1850"}), PasUnExport},
                       CasEchec{"LigneVideALaFin", Export({LigneExport("a", "01/01/1850"), ""}), PasUnExport},
                       CasEchec{"MarqueSurLaPremiereLigneSeulement",
@@ -115,13 +112,12 @@ TEST_P(UsageDuCompagnon, RepondEnFrancais) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, UsageDuCompagnon,
-    ::testing::Values(
-        CasUsage{"Aide", {"--help"}, 0, "Usage : controle-dates-lot FICHIER", ""},
-        CasUsage{"Version", {"--version"}, 0, "controle-dates-lot 1.01\n", ""},
-        CasUsage{"SansArgument", {}, 2, "", "controle-dates-lot : il manque le fichier à contrôler."},
-        CasUsage{"OptionInconnue", {"--vite"}, 2, "", "controle-dates-lot : option inconnue : --vite"},
-        CasUsage{"DeuxFichiers", {"a", "b"}, 2, "", "controle-dates-lot : un seul fichier à la fois."},
-        CasUsage{"DateSansTexte", {"--date"}, 2, "", "controle-dates-lot : l'option --date attend"}),
+    ::testing::Values(CasUsage{"Aide", {"--help"}, 0, "Usage : controle-dates-lot FICHIER", ""},
+                      CasUsage{"Version", {"--version"}, 0, "controle-dates-lot 1.01\n", ""},
+                      CasUsage{"SansArgument", {}, 2, "", "controle-dates-lot : il manque le fichier à contrôler."},
+                      CasUsage{"OptionInconnue", {"--vite"}, 2, "", "controle-dates-lot : option inconnue : --vite"},
+                      CasUsage{"DeuxFichiers", {"a", "b"}, 2, "", "controle-dates-lot : un seul fichier à la fois."},
+                      CasUsage{"DateSansTexte", {"--date"}, 2, "", "controle-dates-lot : l'option --date attend"}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 int AnneeCourante() {
@@ -129,9 +125,7 @@ int AnneeCourante() {
     return static_cast<int>(jour.year());
 }
 
-std::string Refus(const std::string& texte) {
-    return "'" + texte + "' n'est pas une date correcte\n";
-}
+std::string Refus(const std::string& texte) { return "'" + texte + "' n'est pas une date correcte\n"; }
 
 TEST(CompagnonDate, JugeChaqueTexteCommeLeChamp7) {
     const int annee = AnneeCourante();

@@ -15,9 +15,7 @@ struct GestionErreur {
     std::jmp_buf retour;
 };
 
-[[noreturn]] void Abandonne(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<GestionErreur*>(info->err)->retour, 1);
-}
+[[noreturn]] void Abandonne(j_common_ptr info) { std::longjmp(reinterpret_cast<GestionErreur*>(info->err)->retour, 1); }
 
 void Silence(j_common_ptr) {}
 

@@ -3,6 +3,4 @@
 
 #include "application/TexteQt.h"
 
-void TEdit::FixeTexte(const Texte& texte) {
-    setText(VersQString(texte));
-}
+void TEdit::FixeTexte(const Texte& texte) { setText(VersQString(texte)); }

@@ -53,7 +53,7 @@ private:
     std::int32_t max_ = 100;
     std::int32_t position_ = 1;
     std::int32_t pas_ = 1;
-    bool cree_ = false;                  // shown at least once
-    int longueurPeinte_ = -1;            // band length last painted; -1: must paint
+    bool cree_ = false;        // shown at least once
+    int longueurPeinte_ = -1;  // band length last painted; -1: must paint
     int peintures_ = 0;
 };

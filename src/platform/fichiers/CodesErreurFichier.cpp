@@ -38,12 +38,12 @@ std::int32_t CodeEchecOuverture(int erreur, const char* nom) {
 
 std::int32_t CodeEchecSysteme(int erreur) {
     switch (erreur) {
-        case ENOTDIR: return CodeFichier::CheminIntrouvable;
-        case EMFILE:
-        case ENFILE: return CodeFichier::TropDeFichiers;
-        case EACCES:
-        case EPERM:
-        case EISDIR: return CodeFichier::AccesRefuse;
-        default: return CodeFichier::BaseErrno + erreur;
+    case ENOTDIR: return CodeFichier::CheminIntrouvable;
+    case EMFILE:
+    case ENFILE: return CodeFichier::TropDeFichiers;
+    case EACCES:
+    case EPERM:
+    case EISDIR: return CodeFichier::AccesRefuse;
+    default: return CodeFichier::BaseErrno + erreur;
     }
 }

@@ -14,9 +14,9 @@ inline constexpr std::int32_t Introuvable = 2;        // the file does not exist
 inline constexpr std::int32_t CheminIntrouvable = 3;  // a folder of the path does not exist
 inline constexpr std::int32_t TropDeFichiers = 4;
 inline constexpr std::int32_t AccesRefuse = 5;
-inline constexpr std::int32_t Partage = 32;           // written by another program
-inline constexpr std::int32_t NomInvalide = 123;      // a zero byte inside the name
-inline constexpr std::int32_t TubeRompu = 109;        // a read that counts as the end of the file
+inline constexpr std::int32_t Partage = 32;       // written by another program
+inline constexpr std::int32_t NomInvalide = 123;  // a zero byte inside the name
+inline constexpr std::int32_t TubeRompu = 109;    // a read that counts as the end of the file
 // Any other system failure: this base plus the system's error number, so
 // that it is shown as "Erreur E/S <code>" and never meets a code above.
 inline constexpr std::int32_t BaseErrno = 1000;

@@ -42,8 +42,8 @@ ServicesFichiersLinux::Suivi* ServicesFichiersLinux::SuiviDe(Poignee poignee) {
     return suivi.Ouvert ? &suivi : nullptr;
 }
 
-std::int32_t ServicesFichiersLinux::OuvreEnLecture(const char* nom, std::size_t longueurNom,
-                                                   IdentiteFichier& identite, Poignee& poignee) {
+std::int32_t ServicesFichiersLinux::OuvreEnLecture(const char* nom, std::size_t longueurNom, IdentiteFichier& identite,
+                                                   Poignee& poignee) {
     if (std::memchr(nom, '\0', longueurNom) != nullptr) return CodeFichier::NomInvalide;
     const int fd = ::open(nom, O_RDONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return CodeEchecOuverture(errno, nom);

@@ -12,7 +12,10 @@ class ServicesFichiersSimules : public ServicesFichiers {
 public:
     void AjouteFichier(const std::string& nom, std::string contenu) { fichiers_[nom] = std::move(contenu); }
     // The read numbered numero (from 1, counted over all files) fails with code.
-    void FaitEchouerLecture(int numero, std::int32_t code) { lectureEnEchec_ = numero; codeLecture_ = code; }
+    void FaitEchouerLecture(int numero, std::int32_t code) {
+        lectureEnEchec_ = numero;
+        codeLecture_ = code;
+    }
     void FaitEchouerFermeture(std::int32_t code) { codeFermeture_ = code; }
     int NombreLectures() const { return lectures_; }
     int NombreOuverts() const { return static_cast<int>(ouverts_.size()); }

@@ -2,13 +2,13 @@
 // the process's global locale) and translating the date format.
 #include "platform/locale/DonneesGlibc.h"
 
-#include <iconv.h>
-#include <langinfo.h>
-#include <locale.h>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <iconv.h>
+#include <langinfo.h>
+#include <locale.h>
 
 namespace {
 
@@ -140,7 +140,8 @@ public:
             return;
         }
         traduit_.Modele += LettresConversion(conversion.Lettre, conversion.SansRemplissage, conversion.ModifieE);
-        if (EstChampDate(conversion.Lettre) && ++champsDate_ == 2) traduit_.Separateur = SeparateurSansBlancs(separateur_);
+        if (EstChampDate(conversion.Lettre) && ++champsDate_ == 2)
+            traduit_.Separateur = SeparateurSansBlancs(separateur_);
     }
 
     FormatDateTraduit Termine() {

@@ -7,12 +7,12 @@
 #include "platform/locale/DonneesGlibc.h"
 #include "platform/locale/LocaleUtilisateur.h"
 
-#include <locale.h>
-#include <wctype.h>
 #include <algorithm>
 #include <cstring>
 #include <cwctype>
+#include <locale.h>
 #include <stdexcept>
+#include <wctype.h>
 
 namespace {
 
