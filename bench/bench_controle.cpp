@@ -4,7 +4,7 @@
 // "Ouvre" runs outside the timing.
 #include "bench_controle_exports.h"
 
-#include "dates/ReglagesDate.h"
+#include "dates/ChargeReglagesDate.h"
 #include "depart/Depart.h"
 #include "depart/Survol.h"
 #include "depart/Verification.h"

@@ -2,8 +2,8 @@
 // and a mix, without raising (TenteReconnaitDate) and through ReconnaitDate.
 #include "commun/Exceptions.h"
 #include "dates/ReconnaitDate.h"
-#include "dates/ReglagesFrancais.h"
-#include "platform/locale/ServicesLocaleLinux.h"
+#include "platform/locale/linux/ServicesLocaleLinux.h"
+#include "support/ReglagesFrancais.h"
 
 #include <benchmark/benchmark.h>
 

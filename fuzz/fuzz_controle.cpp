@@ -3,15 +3,15 @@
 // tool's own kinds are expected; anything else, or a sanitizer report, is a
 // fault.
 #include "commun/Exceptions.h"
-#include "dates/ReglagesDate.h"
+#include "dates/ChargeReglagesDate.h"
 #include "depart/Depart.h"
 #include "depart/Survol.h"
 #include "depart/Verification.h"
+#include "support/CheminTemporaire.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -23,7 +23,7 @@ public:
 };
 
 const std::string& CheminExport() {
-    static const std::string chemin = "/tmp/fuzz_controle_" + std::to_string(getpid()) + ".txt";
+    static const std::string chemin = CheminTemporaireLibre("fuzz-controle-").string();
     return chemin;
 }
 

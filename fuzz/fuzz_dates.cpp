@@ -4,7 +4,7 @@
 // raising, and never a crash or undefined behaviour.
 #include "commun/Exceptions.h"
 #include "dates/ReconnaitDate.h"
-#include "dates/ReglagesFrancais.h"
+#include "support/ReglagesFrancais.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -25,7 +25,9 @@ public:
         return octet;
     }
     std::string Texte(std::size_t longueurMax) {
-        const std::size_t longueur = std::min<std::size_t>(Octet() % (longueurMax + 1), reste_.size());
+        // The length byte is taken before the rest is measured.
+        const std::size_t voulue = Octet() % (longueurMax + 1);
+        const std::size_t longueur = std::min(voulue, reste_.size());
         std::string texte(reste_.substr(0, longueur));
         reste_.remove_prefix(longueur);
         return texte;
@@ -45,21 +47,21 @@ ServicesLocaleTable ReglagesAleatoires(Lecteur& lecteur) {
     const std::uint8_t choix = lecteur.Octet();
     table.LocaleThread = table.LocaleUtilisateur = (choix & 1) ? 0x0411 : (choix & 2) ? 0x0412 : 0x040C;
     table.Elements[table.LocaleThread] = table.Elements[ServicesLocaleTable::LocaleFrancais];
-    table.Definit(LOCALE_SDATE, lecteur.Texte(2));
-    table.Definit(LOCALE_SSHORTDATE, (choix & 4) ? lecteur.Texte(12) : Modeles[lecteur.Octet() % 8]);
-    table.Definit(LOCALE_S1159, lecteur.Texte(3));
-    table.Definit(LOCALE_S2359, lecteur.Texte(3));
-    table.Definit(LOCALE_ICALENDARTYPE, std::to_string(lecteur.Octet() % 6));
-    table.Definit(LOCALE_IOPTIONALCALENDAR, std::to_string(3 + lecteur.Octet() % 3));
-    table.Definit(LOCALE_IDEFAULTANSICODEPAGE, "932");
+    table.Definit(SDate, lecteur.Texte(2));
+    table.Definit(SShortDate, (choix & 4) ? lecteur.Texte(12) : Modeles[lecteur.Octet() % 8]);
+    table.Definit(S1159, lecteur.Texte(3));
+    table.Definit(S2359, lecteur.Texte(3));
+    table.Definit(ICalendarType, std::to_string(lecteur.Octet() % 6));
+    table.Definit(IOptionalCalendar, std::to_string(3 + lecteur.Octet() % 3));
+    table.Definit(IDefaultAnsiCodePage, "932");
     table.OctetsDeTeteParPage[932] = {{lecteur.Octet(), lecteur.Octet()}, {0xE0, 0xFC}};
     table.PageSysteme = (choix & 8) ? 932 : 1252;
-    table.Plateforme = (choix & 16) ? std::optional<std::uint32_t>() : VER_PLATFORM_WIN32_NT;
+    table.Plateforme = (choix & 16) ? std::optional<std::uint32_t>() : PlateformeNT;
     table.DoubleOctetActif = (choix & 32) ? 1 : 0;
-    for (std::uint32_t calendrier : {CAL_JAPAN, CAL_TAIWAN, CAL_KOREA}) {
-        table.DefinitCalendrier(calendrier, CAL_SERASTRING, {lecteur.Texte(3), lecteur.Texte(3)});
+    for (std::uint32_t calendrier : {CalJapon, CalTaiwan, CalCoree}) {
+        table.DefinitCalendrier(calendrier, CalSEraString, {lecteur.Texte(3), lecteur.Texte(3)});
         table.DefinitCalendrier(
-            calendrier, CAL_IYEAROFFSETRANGE,
+            calendrier, CalIYearOffsetRange,
             {std::to_string(static_cast<std::int32_t>(lecteur.Octet() * 16777619u)), lecteur.Texte(4)});
     }
     return table;

@@ -4,16 +4,16 @@
 // line rules, the same on both passes, and the fields and the rest of each
 // line must give the line back, with or without Far-East lead bytes (chosen
 // by the first byte of the input).
-#include "dates/ReglagesDate.h"
+#include "dates/ChargeReglagesDate.h"
 #include "exportfile/DecoupageChamps.h"
 #include "exportfile/LecteurLignes.h"
+#include "support/CheminTemporaire.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -96,8 +96,7 @@ void ChoisitExtremeOrient(bool actif) {
 }
 
 const std::string& NomFichier() {
-    static const std::string nom =
-        (std::filesystem::temp_directory_path() / ("fuzz-lecteur-" + std::to_string(::getpid()) + ".txt")).string();
+    static const std::string nom = CheminTemporaireLibre("fuzz-lecteur-").string();
     return nom;
 }
 

@@ -2,7 +2,7 @@
 // and the formatting of its entries.
 #include "commun/Messages.h"
 
-#include "commun/PageDeCode.h"
+#include "platform/pagedecode/PageDeCode.h"
 
 #include <charconv>
 #include <map>

@@ -1,8 +1,8 @@
 // The scanning steps and the reading of one date, without allocation.
 #include "dates/AnalyseDate.h"
 
+#include "commun/ReglagesDate.h"
 #include "dates/Calendrier.h"
-#include "dates/ReglagesDate.h"
 #include "platform/locale/ServicesLocale.h"
 
 namespace {
@@ -70,8 +70,8 @@ std::int32_t DecalageEreEnTete(std::string_view texte, std::int32_t& position, c
 // case as the user's locale does.
 bool CommenceParSymbole(std::string_view texte, std::int32_t position, const Texte& symbole) {
     const auto debut = texte.substr(static_cast<std::size_t>(position - 1), symbole.Vue().size());
-    return ServicesLocaleCourants().CompareStringA(Locale::LOCALE_USER_DEFAULT, Locale::NORM_IGNORECASE, symbole.Vue(),
-                                                   debut) == Locale::CSTR_EQUAL;
+    return ServicesLocaleCourants().CompareStringA(Locale::UtilisateurParDefaut, Locale::NormIgnoreCase, symbole.Vue(),
+                                                   debut) == Locale::CstrEqual;
 }
 
 // Words after a date of a Far-East system (a day name), up to the end or to

@@ -2,7 +2,7 @@
 // century window and the era years.
 #include "dates/Calendrier.h"
 
-#include "dates/ReglagesDate.h"
+#include "dates/ChargeReglagesDate.h"
 #include "platform/locale/ServicesLocale.h"
 
 #include <chrono>
@@ -19,7 +19,7 @@ constexpr std::uint32_t LangueCoreen = 0x12;
 bool EstALaPosition(std::string_view nomEre, std::size_t position, std::string_view nomTape) {
     return nomEre.compare(position, nomTape.size(), nomTape) == 0 &&
            ServicesLocaleCourants().CompareStringA(
-               Locale::LOCALE_USER_DEFAULT, 0, nomEre.substr(position, nomTape.size()), nomTape) == Locale::CSTR_EQUAL;
+               Locale::UtilisateurParDefaut, 0, nomEre.substr(position, nomTape.size()), nomTape) == Locale::CstrEqual;
 }
 
 // Whether the era name contains the typed name, never from the second byte

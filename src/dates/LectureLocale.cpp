@@ -60,7 +60,7 @@ std::int32_t LitNombreLocale(std::uint32_t item, const Texte& texteParDefaut, st
 std::uint32_t PageDeCodeLocale(std::uint32_t idLocale) {
     ServicesLocale& services = ServicesLocaleCourants();
     char valeur[TaillePageDeCode] = {};
-    if (services.GetLocaleInfoA(idLocale, Locale::LOCALE_IDEFAULTANSICODEPAGE, valeur, TaillePageDeCode) > 0) {
+    if (services.GetLocaleInfoA(idLocale, Locale::IDefaultAnsiCodePage, valeur, TaillePageDeCode) > 0) {
         const auto page = LitEntierLocale(std::string_view(valeur, strnlen(valeur, TaillePageDeCode)));
         if (page) return static_cast<std::uint32_t>(*page);
     }

@@ -2,7 +2,7 @@
 // recognition reads.
 #include "dates/LectureLocale.h"
 
-#include "dates/ReglagesDate.h"
+#include "commun/ReglagesDate.h"
 #include "platform/locale/ServicesLocale.h"
 
 #include <algorithm>
@@ -21,7 +21,7 @@ bool CommencePar(std::string_view modele, std::size_t position, std::string_view
 }
 
 bool EstCalendrierAEres(std::int32_t calendrier) {
-    return calendrier == Locale::CAL_JAPAN || calendrier == Locale::CAL_TAIWAN || calendrier == Locale::CAL_KOREA;
+    return calendrier == Locale::CalJapon || calendrier == Locale::CalTaiwan || calendrier == Locale::CalCoree;
 }
 
 // The years of the pattern counted in the era, the era name written "ggg".
@@ -31,7 +31,8 @@ Texte TraduitEnEres(std::string_view modele) {
         const auto octet = static_cast<unsigned char>(modele[position]);
         if (ReglagesDate.EstOctetDeTete(octet)) {
             const std::size_t longueur =
-                std::min<std::size_t>(std::max(1, ServicesLocaleCourants().LongueurCaractere(modele.substr(position))),
+                std::min<std::size_t>(static_cast<std::size_t>(std::max(
+                                          1, ServicesLocaleCourants().LongueurCaractere(modele.substr(position)))),
                                       modele.size() - position);
             resultat += Texte(modele.substr(position, longueur));
             position += longueur;
@@ -60,7 +61,7 @@ bool EffaceEres(std::uint32_t langue) { return langue == 0x04 || langue == 0x11 
 }  // namespace
 
 Texte TraduitFormatDate(const Texte& modele) {
-    if (EstCalendrierAEres(LitNombreLocale(Locale::LOCALE_ICALENDARTYPE, "1", 1))) return TraduitEnEres(modele.Vue());
+    if (EstCalendrierAEres(LitNombreLocale(Locale::ICalendarType, "1", 1))) return TraduitEnEres(modele.Vue());
     if (!EffaceEres(ReglagesDate.LanguePrincipale)) return modele;
     std::string sansG = modele.Octets();
     std::erase_if(sansG, [](char c) { return c == 'g' || c == 'G'; });

@@ -17,6 +17,13 @@ struct TypeConnu {
 
 }  // namespace
 
+void SurvoleExport(const Texte& nom) {
+    NbLignes = 0;
+    OuvreFichierExport(nom);
+    CompteLignes();
+    RembobineExport();
+}
+
 void OuvreFichierExport(const Texte& nom) {
     AssocieNom(FichierExport, nom);
     OuvreLecture(FichierExport);

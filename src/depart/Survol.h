@@ -7,6 +7,10 @@
 
 #include <cstdint>
 
+// The survey's start: NbLignes = 0, then the three steps below in their
+// order, so that the file is counted and back at its first line.
+void SurvoleExport(const Texte& nom);
+
 // Binds FichierExport to the file and opens it for reading.
 void OuvreFichierExport(const Texte& nom);
 

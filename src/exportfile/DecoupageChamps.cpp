@@ -1,7 +1,7 @@
 // The search, part-of-text and comparison operations, and the splitting step.
 #include "exportfile/DecoupageChamps.h"
 
-#include "dates/ReglagesDate.h"
+#include "commun/ReglagesDate.h"
 
 #include <algorithm>
 #include <cstring>

@@ -23,11 +23,6 @@ inline constexpr std::uint16_t DrapeauFinCtrlZ = 1;
 inline constexpr std::uint16_t DrapeauxParDefaut = DrapeauFinCtrlZ;
 inline constexpr std::uint32_t TailleTamponLecteur = 128;
 
-// Failures of reading a line longer than a text can hold (2^31 - 1 bytes),
-// or than the memory can (the system's EOVERFLOW and ENOMEM).
-inline constexpr std::int32_t CodeLigneTropLongue = CodeFichier::BaseErrno + 75;
-inline constexpr std::int32_t CodeMemoireEpuisee = CodeFichier::BaseErrno + 12;
-
 // One file variable. All zero (as a global starts) means not bound. It owns
 // the open file and its buffer, so it cannot be copied.
 struct LecteurLignes {

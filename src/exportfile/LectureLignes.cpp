@@ -30,13 +30,13 @@ bool AjouteOctetsOrdinaires(LecteurLignes& fichier, std::string& texte) {
     while (courant != fin && !EstOctetDeFin(*courant)) ++courant;
     const auto nombre = static_cast<std::size_t>(courant - debut);
     if (nombre > LongueurMaxTexte - texte.size()) {
-        CodeES = CodeLigneTropLongue;
+        CodeES = CodeFichier::LigneTropLongue;
         return false;
     }
     try {
         texte.append(reinterpret_cast<const char*>(debut), nombre);
     } catch (const std::bad_alloc&) {
-        CodeES = CodeMemoireEpuisee;
+        CodeES = CodeFichier::MemoireEpuisee;
         return false;
     }
     fichier.PositionLecture += static_cast<std::uint32_t>(nombre);

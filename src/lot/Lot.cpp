@@ -40,10 +40,7 @@ int Echoue(const Terminal& terminal, std::ostream& messages, const Texte& messag
 }
 
 int SurvoleEtVerifie(const Texte& nom, const Terminal& terminal, std::ostream& rapport, std::ostream& messages) {
-    NbLignes = 0;
-    OuvreFichierExport(nom);
-    CompteLignes();
-    RembobineExport();
+    SurvoleExport(nom);
     if (!PorteLaMarque()) {
         EcritMessage(terminal, messages, ChaineRessource(Msg::PasUnExport));
         return StatutLot::Echec;

@@ -1,11 +1,10 @@
-// Conversions for the terminal, through glibc's iconv and the tool's code-page
+// Conversions for the terminal, through the platform's code-page
 // conversions.
 #include "lot/Terminal.h"
 
-#include "commun/PageDeCode.h"
+#include "platform/pagedecode/PageDeCode.h"
 
 #include <algorithm>
-#include <langinfo.h>
 
 namespace {
 
@@ -16,8 +15,6 @@ bool EstAscii(std::string_view octets) {
 }  // namespace
 
 Terminal::Terminal(std::uint32_t pageDeCode, std::string jeu) : pageDeCode_(pageDeCode), jeu_(std::move(jeu)) {}
-
-std::string Terminal::JeuDuLocale() { return nl_langinfo(CODESET); }
 
 bool Terminal::EstUtf8() const { return jeu_ == "UTF-8" || jeu_ == "utf8" || jeu_ == "UTF8"; }
 

@@ -14,9 +14,6 @@ public:
     // terminal's character set as iconv names it.
     Terminal(std::uint32_t pageDeCode, std::string jeu);
 
-    // The character set of the current C locale (LC_CTYPE).
-    static std::string JeuDuLocale();
-
     std::string VersTerminal(const Texte& texte) const;
     Texte DepuisTerminal(std::string_view octets) const;
 

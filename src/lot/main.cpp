@@ -1,9 +1,10 @@
 // controle-dates-lot: the date check of the window, for scripts and batches.
 // Reads its options, loads the regional date settings of the environment and
 // runs one of the companion's two jobs.
-#include "dates/ReglagesDate.h"
+#include "dates/ChargeReglagesDate.h"
 #include "lot/Lot.h"
 #include "platform/locale/ServicesLocale.h"
+#include "platform/pagedecode/PageDeCode.h"
 
 #include <clocale>
 #include <cstring>
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
     }
 
     ChargeReglagesDate();
-    const Terminal terminal(ServicesLocaleCourants().GetACP(), Terminal::JeuDuLocale());
+    const Terminal terminal(ServicesLocaleCourants().GetACP(), JeuCaracteresTerminal());
     if (premier == "--date") {
         if (arguments.size() < 2) return ErreurUsage("l'option --date attend au moins un texte.");
         return JugeDatesLot({arguments.begin() + 1, arguments.end()}, terminal, std::cout);

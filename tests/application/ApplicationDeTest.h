@@ -3,7 +3,7 @@
 // answered by the tests, never by a person.
 #pragma once
 
-#include "application/Application.h"
+#include "application/qt/Application.h"
 
 #include <QTest>
 

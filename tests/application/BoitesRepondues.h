@@ -2,7 +2,7 @@
 // answered at once with OK, and its text, caption and flags are kept.
 #pragma once
 
-#include "application/Application.h"
+#include "application/qt/Application.h"
 #include "commun/Texte.h"
 
 #include <cstdint>
@@ -20,7 +20,7 @@ public:
     BoitesRepondues() {
         Application->RepondeurBoites = [this](const Texte& texte, const Texte& titre, std::uint32_t drapeaux) {
             vues.push_back({texte, titre, drapeaux});
-            return IDOK;
+            return Boite::BoutonOk;
         };
     }
     ~BoitesRepondues() { Application->RepondeurBoites = nullptr; }

@@ -3,8 +3,8 @@
 // ask for the end of the run.
 #include "ApplicationDeTest.h"
 
-#include "application/Infobulles.h"
-#include "depart/Accueil.h"
+#include "application/qt/Accueil.h"
+#include "application/qt/Infobulles.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -232,7 +232,7 @@ private slots:
             QTest::mouseClick(accueil->windowHandle(), Qt::LeftButton, {}, accueil->BoutonQuite->geometry().center());
             boite->button(QMessageBox::Ok)->click();
         });
-        Application->AfficheMessage(Texte("Contr\xF4le termin\xE9 !"), Texte("Bravo !"), MB_ICONINFORMATION);
+        Application->AfficheMessage(Texte("Contr\xF4le termin\xE9 !"), Texte("Bravo !"), Boite::IconeInformation);
         QCoreApplication::processEvents();
         QCOMPARE(requetes.nombre, 0);
         QTRY_COMPARE(QApplication::activeWindow(), accueil.get());

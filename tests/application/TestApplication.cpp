@@ -3,7 +3,7 @@
 #include "ApplicationDeTest.h"
 #include "BoitesRepondues.h"
 
-#include "application/TitreApplication.h"
+#include "application/qt/TitreApplication.h"
 #include "commun/MessageErreur.h"
 #include "commun/Messages.h"
 
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(boites.vues.size(), std::size_t{1});
         QCOMPARE(QByteArray::fromStdString(boites.vues[0].texte.Octets()), texte);
         QCOMPARE(boites.vues[0].titre, Application->TitreApplication());
-        QCOMPARE(boites.vues[0].drapeaux, MB_ICONSTOP);
+        QCOMPARE(boites.vues[0].drapeaux, Boite::IconeStop);
     }
 
     void abandonSilencieux() {
@@ -136,10 +136,11 @@ private slots:
         BoitesRepondues boites;
         Application->RepondeurBoites = [&](const Texte&, const Texte&, std::uint32_t) {
             a->setFocus();
-            return IDOK;
+            return Boite::BoutonOk;
         };
-        QCOMPARE(Application->AfficheMessage(Texte("Contr\xF4le termin\xE9 !"), Texte("Bravo !"), MB_ICONINFORMATION),
-                 IDOK);
+        QCOMPARE(
+            Application->AfficheMessage(Texte("Contr\xF4le termin\xE9 !"), Texte("Bravo !"), Boite::IconeInformation),
+            Boite::BoutonOk);
         QCOMPARE(QApplication::focusWidget(), b);
     }
 
@@ -156,8 +157,9 @@ private slots:
             icone = boite->icon();
             boite->button(QMessageBox::Ok)->click();
         });
-        QCOMPARE(Application->AfficheMessage(Texte("Copiez les r\xE9sultats !"), Texte("Bravo !"), MB_ICONINFORMATION),
-                 IDOK);
+        QCOMPARE(
+            Application->AfficheMessage(Texte("Copiez les r\xE9sultats !"), Texte("Bravo !"), Boite::IconeInformation),
+            Boite::BoutonOk);
         QCOMPARE(titre, QStringLiteral("Bravo !"));
         QCOMPARE(texte, QStringLiteral("Copiez les r\u00E9sultats !"));
         QCOMPARE(icone, QMessageBox::Information);
@@ -195,7 +197,7 @@ private slots:
             });
             attente.exec();
             ++boites;
-            return IDOK;
+            return Boite::BoutonOk;
         };
         bool suiteExecutee = false;
         QTimer::singleShot(0, [&] {
@@ -203,7 +205,7 @@ private slots:
                 Application->DemandeFin();
                 QVERIFY(!Application->FinPrise());
                 Application->AfficheMessage(Texte("Ce n'est pas un fichier export de Tabrenn 3!"), Texte("Attention !"),
-                                            MB_ICONSTOP);
+                                            Boite::IconeStop);
                 suiteExecutee = boiteFermee;
             });
         });

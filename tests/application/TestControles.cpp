@@ -2,12 +2,12 @@
 // placement and decoding, button pictures.
 #include "ApplicationDeTest.h"
 
-#include "application/controles/DecodeJpeg.h"
-#include "application/controles/PlacementImage.h"
-#include "application/controles/TOpenDialog.h"
-#include "application/controles/TProgressBar.h"
-#include "application/controles/TRichEdit.h"
-#include "application/controles/TSpeedButton.h"
+#include "application/qt/controles/DecodeJpeg.h"
+#include "application/qt/controles/PlacementImage.h"
+#include "application/qt/controles/TOpenDialog.h"
+#include "application/qt/controles/TProgressBar.h"
+#include "application/qt/controles/TRichEdit.h"
+#include "application/qt/controles/TSpeedButton.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,10 +1,10 @@
 // The reload of the regional date settings: when the user's regional-format
 // file changes while the tool runs, the next recognition follows the new
 // convention; with MajReglagesAuChangement off nothing is reloaded.
-#include "application/Application.h"
-#include "application/SurveillanceReglages.h"
+#include "application/qt/Application.h"
+#include "application/qt/SurveillanceReglages.h"
+#include "dates/ChargeReglagesDate.h"
 #include "dates/ReconnaitDate.h"
-#include "dates/ReglagesDate.h"
 
 #include <QDir>
 #include <QFile>

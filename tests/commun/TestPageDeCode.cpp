@@ -1,5 +1,5 @@
 // Conversions at the edges between code pages and UTF-8.
-#include "commun/PageDeCode.h"
+#include "platform/pagedecode/PageDeCode.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // eras (Japanese-style and Korean), and the Far-East trailing text.
 #include "SerieAttendue.h"
 #include "dates/ReconnaitDate.h"
-#include "dates/ReglagesFrancais.h"
+#include "support/ReglagesFrancais.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +32,8 @@ void VerifieCas(const std::vector<Cas>& cas) {
 
 ServicesLocaleTable FrancaisAvec(const char* modele, const char* separateur) {
     ServicesLocaleTable table = ServicesLocaleTable::Francais(2026);
-    table.Definit(LOCALE_SSHORTDATE, modele);
-    table.Definit(LOCALE_SDATE, separateur);
+    table.Definit(SShortDate, modele);
+    table.Definit(SDate, separateur);
     return table;
 }
 
@@ -45,16 +45,16 @@ ServicesLocaleTable AvecEres(std::uint32_t locale, std::uint32_t calendrier, con
     ServicesLocaleTable table = ServicesLocaleTable::Francais(2026);
     table.LocaleThread = table.LocaleUtilisateur = locale;
     table.Elements[locale] = table.Elements[ServicesLocaleTable::LocaleFrancais];
-    table.Definit(LOCALE_IDEFAULTANSICODEPAGE, "932");
-    table.Definit(LOCALE_IOPTIONALCALENDAR, std::to_string(calendrier));
-    table.Definit(LOCALE_ICALENDARTYPE, typeCalendrier);
-    table.Definit(LOCALE_SSHORTDATE, modele);
-    table.Definit(LOCALE_S1159, "AM");
-    table.Definit(LOCALE_S2359, "PM");
+    table.Definit(IDefaultAnsiCodePage, "932");
+    table.Definit(IOptionalCalendar, std::to_string(calendrier));
+    table.Definit(ICalendarType, typeCalendrier);
+    table.Definit(SShortDate, modele);
+    table.Definit(S1159, "AM");
+    table.Definit(S2359, "PM");
     table.OctetsDeTeteParPage[932] = {{0x81, 0x9F}, {0xE0, 0xFC}};
     table.PageSysteme = 932;
-    table.DefinitCalendrier(calendrier, CAL_SERASTRING, std::move(noms));
-    table.DefinitCalendrier(calendrier, CAL_IYEAROFFSETRANGE, std::move(decalages));
+    table.DefinitCalendrier(calendrier, CalSEraString, std::move(noms));
+    table.DefinitCalendrier(calendrier, CalIYearOffsetRange, std::move(decalages));
     return table;
 }
 
@@ -111,7 +111,7 @@ TEST(AutresReglages, SeparateurVideAttendLOctetNul) {
 
 TEST(Eres, NomEnTeteAvecSonDecalage) {
     // The calendar type 3 turns "gg y/MM/dd" into "ggg e/MM/dd".
-    ReglagesInstalles reglages(AvecEres(0x0411, CAL_JAPAN, "3", "gg y/MM/dd", {"XY"}, {"1989"}));
+    ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "3", "gg y/MM/dd", {"XY"}, {"1989"}));
     ASSERT_EQ(ReglagesDate.FormatDateCourt.Vue(), "ggg e/MM/dd");
     VerifieCas({{"XY 1/05/12", Serie(1989, 5, 12)},
                 {"XY1/05/12", Serie(1989, 5, 12)},
@@ -126,19 +126,19 @@ TEST(Eres, NomEnTeteAvecSonDecalage) {
 }
 
 TEST(Eres, PremiereEreSansNom) {
-    ReglagesInstalles reglages(AvecEres(0x0411, CAL_JAPAN, "1", "e/MM/dd", {"XY", "ZT"}, {"1989", "1926"}));
+    ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "1", "e/MM/dd", {"XY", "ZT"}, {"1989", "1926"}));
     VerifieCas({{"1/05/12", Serie(1989, 5, 12)}, {"XY 1/05/12", Refus}, {"31/12/31", Serie(2019, 12, 31)}});
 }
 
 TEST(Eres, DecalageNulOuNegatifNestPasUneEre) {
     for (const char* decalage : {"0", "-5", "Heisei"}) {
-        ReglagesInstalles reglages(AvecEres(0x0411, CAL_JAPAN, "3", "gg y/MM/dd", {"XY"}, {decalage}));
+        ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "3", "gg y/MM/dd", {"XY"}, {decalage}));
         VerifieCas({{"XY 1/05/12", Serie(2001, 5, 12)}});
     }
 }
 
 TEST(Eres, Coreennes) {
-    ReglagesInstalles reglages(AvecEres(0x0412, CAL_KOREA, "5", "gg y/MM/dd", {"XY"}, {"2333"}));
+    ReglagesInstalles reglages(AvecEres(0x0412, CalCoree, "5", "gg y/MM/dd", {"XY"}, {"2333"}));
     VerifieCas({{"XY 59/05/12", Serie(2026, 5, 12)},
                 {"XY 4359/05/12", Serie(2026, 5, 12)},
                 {"XY 100/05/12", Refus},
@@ -148,8 +148,7 @@ TEST(Eres, Coreennes) {
 TEST(Eres, CaracteresADeuxOctets) {
     // 0x81 0x35 is one character: its second byte is not the digit 5, and an
     // era name is never matched from the second byte of a character.
-    ReglagesInstalles reglages(
-        AvecEres(0x0411, CAL_JAPAN, "3", "gg y/MM/dd", {"\x81\x35", "\x81XZ"}, {"1989", "1868"}));
+    ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "3", "gg y/MM/dd", {"\x81\x35", "\x81XZ"}, {"1989", "1868"}));
     VerifieCas({{"\x81\x35 1/05/12", Serie(1989, 5, 12)},
                 {"XZ 1/05/12", Serie(2001, 5, 12)},
                 {"\x81XZ 1/05/12", Serie(1868, 5, 12)},
@@ -157,7 +156,7 @@ TEST(Eres, CaracteresADeuxOctets) {
 }
 
 TEST(ExtremeOrient, TexteFinalJusquAuSymbole) {
-    ReglagesInstalles reglages(AvecEres(0x0411, CAL_JAPAN, "1", "yyyy/MM/dd ddd", {}, {}));
+    ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "1", "yyyy/MM/dd ddd", {}, {}));
     ASSERT_TRUE(ReglagesDate.ExtremeOrient);
     VerifieCas({{"2000/05/12 Fri", Serie(2000, 5, 12)},
                 {"2000/05/12Fri", Serie(2000, 5, 12)},
@@ -172,14 +171,14 @@ TEST(ExtremeOrient, TexteFinalJusquAuSymbole) {
 }
 
 TEST(ExtremeOrient, SymboleVideArreteAuPremierMot) {
-    ServicesLocaleTable table = AvecEres(0x0411, CAL_JAPAN, "1", "yyyy/MM/dd dddd", {}, {});
-    table.Definit(LOCALE_S1159, "");
+    ServicesLocaleTable table = AvecEres(0x0411, CalJapon, "1", "yyyy/MM/dd dddd", {}, {});
+    table.Definit(S1159, "");
     ReglagesInstalles reglages(std::move(table));
     VerifieCas({{"2000/05/12 Fri", Serie(2000, 5, 12)}, {"2000/05/12 Fri x", Refus}});
 }
 
 TEST(ExtremeOrient, SansDddRienNestPasse) {
-    ReglagesInstalles reglages(AvecEres(0x0411, CAL_JAPAN, "1", "yyyy/MM/dd", {}, {}));
+    ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "1", "yyyy/MM/dd", {}, {}));
     VerifieCas({{"2000/05/12 Fri", Refus}, {"2000/05/12", Serie(2000, 5, 12)}});
 }
 

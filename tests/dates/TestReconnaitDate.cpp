@@ -3,7 +3,7 @@
 #include "SerieAttendue.h"
 #include "commun/Exceptions.h"
 #include "dates/ReconnaitDate.h"
-#include "dates/ReglagesFrancais.h"
+#include "support/ReglagesFrancais.h"
 
 #include <gtest/gtest.h>
 

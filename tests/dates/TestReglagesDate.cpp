@@ -2,7 +2,7 @@
 // its defaults, the translation of the pattern, the Far-East flag, the lead
 // bytes and the era tables.
 #include "dates/LectureLocale.h"
-#include "dates/ReglagesFrancais.h"
+#include "support/ReglagesFrancais.h"
 
 #include <gtest/gtest.h>
 
@@ -20,18 +20,18 @@ constexpr std::uint32_t LocaleJaponais = 0x0411;
 ServicesLocaleTable Japonais() {
     ServicesLocaleTable table = ServicesLocaleTable::Francais(2026);
     table.LocaleThread = table.LocaleUtilisateur = LocaleJaponais;
-    table.Definit(LOCALE_SDATE, "/");
-    table.Definit(LOCALE_SSHORTDATE, "yyyy/MM/dd");
-    table.Definit(LOCALE_S1159, "AM");
-    table.Definit(LOCALE_S2359, "PM");
-    table.Definit(LOCALE_IDEFAULTANSICODEPAGE, "932");
-    table.Definit(LOCALE_ICALENDARTYPE, "1");
-    table.Definit(LOCALE_IOPTIONALCALENDAR, "3");
+    table.Definit(SDate, "/");
+    table.Definit(SShortDate, "yyyy/MM/dd");
+    table.Definit(S1159, "AM");
+    table.Definit(S2359, "PM");
+    table.Definit(IDefaultAnsiCodePage, "932");
+    table.Definit(ICalendarType, "1");
+    table.Definit(IOptionalCalendar, "3");
     table.OctetsDeTeteParPage[932] = {{0x81, 0x9F}, {0xE0, 0xFC}};
     table.PageSysteme = 932;
     table.DoubleOctetActif = 1;
-    table.DefinitCalendrier(CAL_JAPAN, CAL_SERASTRING, {"A", "B"});
-    table.DefinitCalendrier(CAL_JAPAN, CAL_IYEAROFFSETRANGE, {"1989", "1926"});
+    table.DefinitCalendrier(CalJapon, CalSEraString, {"A", "B"});
+    table.DefinitCalendrier(CalJapon, CalIYearOffsetRange, {"1989", "1926"});
     return table;
 }
 
@@ -59,22 +59,22 @@ TEST_P(ElementTexte, ValeurOuDefaut) {
     if (element.valeur) table.Definit(element.item, element.valeur);
     else table.Retire(element.item);
     ReglagesInstalles reglages(std::move(table));
-    const Texte& champ = element.item == LOCALE_SSHORTDATE ? ReglagesDate.FormatDateCourt
-                         : element.item == LOCALE_S1159    ? ReglagesDate.SymboleAM
-                                                           : ReglagesDate.SymbolePM;
+    const Texte& champ = element.item == SShortDate ? ReglagesDate.FormatDateCourt
+                         : element.item == S1159    ? ReglagesDate.SymboleAM
+                                                    : ReglagesDate.SymbolePM;
     EXPECT_EQ(champ.Vue(), GetParam().attendu);
 }
 
 INSTANTIATE_TEST_SUITE_P(Defauts, ElementTexte,
-                         testing::Values(CasTexte{"ModeleVide", {LOCALE_SSHORTDATE, ""}, ""},
-                                         CasTexte{"ModeleRefuse", {LOCALE_SSHORTDATE, nullptr}, "m/d/yy"},
-                                         CasTexte{"Modele255", {LOCALE_SSHORTDATE, Long255.c_str()}, Long255},
-                                         CasTexte{"Modele256", {LOCALE_SSHORTDATE, Long256.c_str()}, "m/d/yy"},
-                                         CasTexte{"AMRefuse", {LOCALE_S1159, nullptr}, "am"},
-                                         CasTexte{"AM", {LOCALE_S1159, "vorm."}, "vorm."},
-                                         CasTexte{"PMRefuse", {LOCALE_S2359, nullptr}, "pm"},
-                                         CasTexte{"PMVide", {LOCALE_S2359, ""}, ""}),
-                         [](const auto& info) { return std::string(info.param.nom); });
+                         testing::Values(CasTexte{"ModeleVide", {SShortDate, ""}, ""},
+                                         CasTexte{"ModeleRefuse", {SShortDate, nullptr}, "m/d/yy"},
+                                         CasTexte{"Modele255", {SShortDate, Long255.c_str()}, Long255},
+                                         CasTexte{"Modele256", {SShortDate, Long256.c_str()}, "m/d/yy"},
+                                         CasTexte{"AMRefuse", {S1159, nullptr}, "am"},
+                                         CasTexte{"AM", {S1159, "vorm."}, "vorm."},
+                                         CasTexte{"PMRefuse", {S2359, nullptr}, "pm"},
+                                         CasTexte{"PMVide", {S2359, ""}, ""}),
+                         [](const auto& cas) { return std::string(cas.param.nom); });
 
 struct CasSeparateur {
     const char* nom;
@@ -88,8 +88,8 @@ class Separateur : public testing::TestWithParam<CasSeparateur> {};
 
 TEST_P(Separateur, UnSeulCaractere) {
     ServicesLocaleTable table = ServicesLocaleTable::Francais(2026);
-    if (GetParam().valeur) table.Definit(LOCALE_SDATE, GetParam().valeur);
-    else table.Retire(LOCALE_SDATE);
+    if (GetParam().valeur) table.Definit(SDate, GetParam().valeur);
+    else table.Retire(SDate);
     ReglagesInstalles reglages(std::move(table));
     EXPECT_EQ(ReglagesDate.SeparateurDate, GetParam().attendu);
 }
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Defauts, Separateur,
                                          CasSeparateur{"DeuxCaracteres", "//", '/'},
                                          CasSeparateur{"DeuxOctets", "\x94\x4e", '/'}, CasSeparateur{"Vide", "", 0},
                                          CasSeparateur{"Refuse", nullptr, '/'}, CasSeparateur{"Blanc", " ", ' '}),
-                         [](const auto& info) { return std::string(info.param.nom); });
+                         [](const auto& cas) { return std::string(cas.param.nom); });
 
 struct CasTraduction {
     const char* nom;
@@ -117,8 +117,8 @@ TEST_P(Traduction, DuModeleCourt) {
     ServicesLocaleTable table = Japonais();
     table.LocaleThread = GetParam().locale;
     table.Elements[GetParam().locale] = table.Elements[LocaleJaponais];
-    table.Definit(LOCALE_ICALENDARTYPE, GetParam().typeCalendrier);
-    table.Definit(LOCALE_SSHORTDATE, GetParam().modele);
+    table.Definit(ICalendarType, GetParam().typeCalendrier);
+    table.Definit(SShortDate, GetParam().modele);
     ReglagesInstalles reglages(std::move(table));
     EXPECT_EQ(ReglagesDate.FormatDateCourt.Vue(), GetParam().attendu);
 }
@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Modeles, Traduction,
                                          CasTraduction{"TypeHexadecimal", 0x040C, "$3", "yy", "ee"},
                                          CasTraduction{"TypeAvecBlancs", 0x040C, "  3", "yy", "ee"},
                                          CasTraduction{"TypeSuiviDeTexte", 0x040C, "3 ", "yy", "yy"}),
-                         [](const auto& info) { return std::string(info.param.nom); });
+                         [](const auto& cas) { return std::string(cas.param.nom); });
 
 TEST(LocaleDuThread, ZeroDonneAnglaisEtLesDefauts) {
     ServicesLocaleTable table = ServicesLocaleTable::Francais(2026);
@@ -194,65 +194,65 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CasExtremeOrient{"Japonais", [](ServicesLocaleTable&) {}, true, {0x81, 0x9F, 0xE0, 0xFC}},
         CasExtremeOrient{"FrancaisSurNT",
-                         [](ServicesLocaleTable& t) {
-                             t.Elements[0x040C] = t.Elements[LocaleJaponais];
-                             t.LocaleThread = 0x040C;
+                         [](ServicesLocaleTable& table) {
+                             table.Elements[0x040C] = table.Elements[LocaleJaponais];
+                             table.LocaleThread = 0x040C;
                          },
                          false,
                          {}},
         CasExtremeOrient{
-            "PageDeCodeRefusee", [](ServicesLocaleTable& t) { t.OctetsDeTeteParPage.erase(932); }, false, {}},
+            "PageDeCodeRefusee", [](ServicesLocaleTable& table) { table.OctetsDeTeteParPage.erase(932); }, false, {}},
         CasExtremeOrient{"PageDeCodeDuSysteme",
-                         [](ServicesLocaleTable& t) {
-                             t.Retire(LOCALE_IDEFAULTANSICODEPAGE);
-                             t.PageSysteme = 932;
+                         [](ServicesLocaleTable& table) {
+                             table.Retire(IDefaultAnsiCodePage);
+                             table.PageSysteme = 932;
                          },
                          true,
                          {0x81, 0x9F, 0xE0, 0xFC}},
         CasExtremeOrient{"PageDeCodeIllisible",
-                         [](ServicesLocaleTable& t) {
-                             t.Definit(LOCALE_IDEFAULTANSICODEPAGE, "932a");
-                             t.PageSysteme = 1252;
+                         [](ServicesLocaleTable& table) {
+                             table.Definit(IDefaultAnsiCodePage, "932a");
+                             table.PageSysteme = 1252;
                          },
                          false,
                          {}},
         CasExtremeOrient{"PlagesInverseesEtFin",
-                         [](ServicesLocaleTable& t) {
-                             t.OctetsDeTeteParPage[932] = {{0x90, 0x81}, {0xA0, 0xA1}, {0, 0}, {0xB0, 0xB0}};
+                         [](ServicesLocaleTable& table) {
+                             table.OctetsDeTeteParPage[932] = {{0x90, 0x81}, {0xA0, 0xA1}, {0, 0}, {0xB0, 0xB0}};
                          },
                          true,
                          {0xA0, 0xA1}},
         CasExtremeOrient{"PlageJusquA255",
-                         [](ServicesLocaleTable& t) {
-                             t.OctetsDeTeteParPage[932] = {{0xFF, 0xFF}};
+                         [](ServicesLocaleTable& table) {
+                             table.OctetsDeTeteParPage[932] = {{0xFF, 0xFF}};
                          },
                          true,
                          {0xFF, 0xFF}},
         CasExtremeOrient{"AutrePlateformeSansDoubleOctet",
-                         [](ServicesLocaleTable& t) {
-                             t.Plateforme = 1;
-                             t.DoubleOctetActif = 0;
+                         [](ServicesLocaleTable& table) {
+                             table.Plateforme = 1;
+                             table.DoubleOctetActif = 0;
                          },
                          false,
                          {}},
         CasExtremeOrient{"AutrePlateformeDoubleOctet",
-                         [](ServicesLocaleTable& t) {
-                             t.Plateforme = 1;
-                             t.DoubleOctetActif = 1;
+                         [](ServicesLocaleTable& table) {
+                             table.Plateforme = 1;
+                             table.DoubleOctetActif = 1;
                          },
                          true,
                          {0x81, 0x9F, 0xE0, 0xFC}},
         CasExtremeOrient{"PlateformeInconnueFrancaisDoubleOctet",
-                         [](ServicesLocaleTable& t) {
-                             t.Plateforme.reset();
-                             t.DoubleOctetActif = 1;
-                             t.Elements[0x040C] = t.Elements[LocaleJaponais];
-                             t.LocaleThread = 0x040C;
-                             t.Definit(LOCALE_IDEFAULTANSICODEPAGE, "1252");
+                         [](ServicesLocaleTable& table) {
+                             table.Plateforme.reset();
+                             table.DoubleOctetActif = 1;
+                             table.Elements[0x040C] = table.Elements[LocaleJaponais];
+                             table.LocaleThread = 0x040C;
+                             table.Definit(IDefaultAnsiCodePage, "1252");
                          },
                          true,
                          {}}),
-    [](const auto& info) { return std::string(info.param.nom); });
+    [](const auto& cas) { return std::string(cas.param.nom); });
 
 struct CasEres {
     const char* nom;
@@ -268,12 +268,14 @@ class TablesEres : public testing::TestWithParam<CasEres> {};
 
 TEST_P(TablesEres, NomsEtDecalagesParSlot) {
     ServicesLocaleTable table = Japonais();
-    table.DefinitCalendrier(CAL_JAPAN, CAL_SERASTRING, GetParam().noms);
-    table.DefinitCalendrier(CAL_JAPAN, CAL_IYEAROFFSETRANGE, GetParam().decalages);
+    table.DefinitCalendrier(CalJapon, CalSEraString, GetParam().noms);
+    table.DefinitCalendrier(CalJapon, CalIYearOffsetRange, GetParam().decalages);
     ReglagesInstalles reglages(std::move(table));
     for (int slot = 1; slot <= 7; ++slot) {
-        EXPECT_EQ(ReglagesDate.NomsEres[slot].Vue(), GetParam().nomsAttendus[slot - 1]) << slot;
-        EXPECT_EQ(ReglagesDate.DecalagesEres[slot], GetParam().decalagesAttendus[slot - 1]) << slot;
+        EXPECT_EQ(ReglagesDate.NomsEres[slot].Vue(), GetParam().nomsAttendus[static_cast<std::size_t>(slot - 1)])
+            << slot;
+        EXPECT_EQ(ReglagesDate.DecalagesEres[slot], GetParam().decalagesAttendus[static_cast<std::size_t>(slot - 1)])
+            << slot;
     }
 }
 
@@ -297,7 +299,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {1989, 0, -1, -1, -1, -1, -1}},
         CasEres{"NomVide", {"A", "", "B"}, {"1", "2", "3"}, {"A", "B", "", "", "", "", ""}, {1, 2, 3, -1, -1, -1, -1}},
         CasEres{"Rien", {}, {}, {"", "", "", "", "", "", ""}, {-1, -1, -1, -1, -1, -1, -1}}),
-    [](const auto& info) { return std::string(info.param.nom); });
+    [](const auto& cas) { return std::string(cas.param.nom); });
 
 TEST(TablesEres, EnumerationRefusee) {
     ServicesLocaleTable table = Japonais();
@@ -312,8 +314,8 @@ TEST(TablesEres, CalendrierSansEresLesLaisse) {
         ServicesLocaleTable table = Japonais();
         ReglagesInstalles reglages(std::move(table));
         ASSERT_EQ(ReglagesDate.NomsEres[1].Vue(), "A");
-        reglages.Services().Definit(LOCALE_IOPTIONALCALENDAR, calendrier);
-        reglages.Services().DefinitCalendrier(CAL_JAPAN, CAL_SERASTRING, {"Z"});
+        reglages.Services().Definit(IOptionalCalendar, calendrier);
+        reglages.Services().DefinitCalendrier(CalJapon, CalSEraString, {"Z"});
         reglages.Recharge();
         EXPECT_EQ(ReglagesDate.NomsEres[1].Vue(), "A") << calendrier;
         EXPECT_EQ(ReglagesDate.DecalagesEres[2], 1926) << calendrier;
@@ -332,8 +334,8 @@ TEST(TablesEres, LocaleOccidentaleLesLaisse) {
 
 TEST(TablesEres, UnRechargementRemplaceLesNoms) {
     ReglagesInstalles reglages(Japonais());
-    reglages.Services().DefinitCalendrier(CAL_JAPAN, CAL_SERASTRING, {"C"});
-    reglages.Services().DefinitCalendrier(CAL_JAPAN, CAL_IYEAROFFSETRANGE, {"2019"});
+    reglages.Services().DefinitCalendrier(CalJapon, CalSEraString, {"C"});
+    reglages.Services().DefinitCalendrier(CalJapon, CalIYearOffsetRange, {"2019"});
     reglages.Recharge();
     EXPECT_EQ(ReglagesDate.NomsEres[1].Vue(), "C");
     EXPECT_TRUE(ReglagesDate.NomsEres[2].EstVide()) << "no name of the old list beside the new offsets";
@@ -346,9 +348,9 @@ TEST(Rechargement, SuitLaLocaleDeLUtilisateur) {
     ServicesLocaleTable& services = reglages.Services();
     services.LocaleUtilisateur = 0x0407;
     services.Elements[0x0407] = services.Elements[ServicesLocaleTable::LocaleFrancais];
-    services.Elements[0x0407][LOCALE_SDATE] = ".";
-    services.Elements[0x0407][LOCALE_SSHORTDATE] = "dd.MM.yyyy";
-    services.SetThreadLocale(LOCALE_USER_DEFAULT);
+    services.Elements[0x0407][SDate] = ".";
+    services.Elements[0x0407][SShortDate] = "dd.MM.yyyy";
+    services.SetThreadLocale(UtilisateurParDefaut);
     reglages.Recharge();
     EXPECT_EQ(ReglagesDate.IdLocale, 0x0407u);
     EXPECT_EQ(ReglagesDate.LanguePrincipale, 0x07u);

@@ -1,7 +1,7 @@
 // Recognition on the hot path allocates nothing, on acceptance or refusal
 // without raising: every allocation of this program is counted.
 #include "dates/ReconnaitDate.h"
-#include "dates/ReglagesFrancais.h"
+#include "support/ReglagesFrancais.h"
 
 #include <gtest/gtest.h>
 

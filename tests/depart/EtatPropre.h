@@ -3,9 +3,9 @@
 // 2026, with a temporary folder.
 #pragma once
 
-#include "dates/ReglagesFrancais.h"
 #include "depart/Depart.h"
 #include "depart/OutilsExport.h"
+#include "support/ReglagesFrancais.h"
 
 #include <gtest/gtest.h>
 

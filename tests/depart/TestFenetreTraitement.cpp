@@ -4,11 +4,11 @@
 // request to end, once taken, stays taken.
 #include "application/ApplicationDeTest.h"
 #include "application/BoitesRepondues.h"
-#include "dates/ReglagesFrancais.h"
-#include "depart/Accueil.h"
+#include "application/qt/Accueil.h"
 #include "depart/Depart.h"
 #include "depart/OutilsExport.h"
-#include "platform/fichiers/ServicesFichiersSimules.h"
+#include "support/ReglagesFrancais.h"
+#include "support/ServicesFichiersSimules.h"
 
 #include <QTest>
 

@@ -15,10 +15,7 @@ struct Survol {
 class TestSurvol : public EtatPropre {
 protected:
     Survol Survole(const std::string& octets) {
-        NbLignes = 0;
-        OuvreFichierExport(Texte(dossier_.Ecrit("export.txt", octets)));
-        CompteLignes();
-        RembobineExport();
+        SurvoleExport(Texte(dossier_.Ecrit("export.txt", octets)));
         const bool marque = PorteLaMarque();
         DecoupeEntete();
         return {marque, ChoisitTypeActes()};
@@ -56,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Cas, TypeDesActes,
                                            CasType{"Vide", "TABRENNV3;1;r;c;22;;", "Divers", 64},
                                            CasType{"CinqSeparateursAvantN", "TABRENNV3;1;r;c;22;N", "Divers", 64},
                                            CasType{"MarqueEnFinDeLigne", "1;r;c;22;X;M;TABRENNV3", "Mariages", 60}),
-                         [](const auto& info) { return std::string(info.param.nom); });
+                         [](const auto& cas) { return std::string(cas.param.nom); });
 
 struct CasMarque {
     const char* nom;
@@ -86,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 true, 1},
                       CasMarque{"SansFinDeLigne", "TABRENNV3;1;a;b;22;N;", true, 1},
                       CasMarque{"OctetZeroAvantLaMarque", Export({std::string("a\0;TABRENNV3", 12)}), false, 1}),
-    [](const auto& info) { return std::string(info.param.nom); });
+    [](const auto& cas) { return std::string(cas.param.nom); });
 
 TEST_F(TestSurvol, FinsDeLigneCRSeulesDonnentLeTypeDuPremierEnregistrement) {
     EXPECT_EQ(Survole(Export({"1;a;b;c;d;M;x", "TABRENNV3;2;e;f;g;N;"}, "\r")).typeActes, Texte("Mariages"));

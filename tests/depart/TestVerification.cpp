@@ -29,10 +29,7 @@ class TestVerification : public EtatPropre {
 protected:
     void Ouvre(const std::string& octets, const std::string& nom = "export.txt") {
         chemin_ = dossier_.Ecrit(nom, octets);
-        NbLignes = 0;
-        OuvreFichierExport(Texte(chemin_));
-        CompteLignes();
-        RembobineExport();
+        SurvoleExport(Texte(chemin_));
         DecoupeEntete();
         ChoisitTypeActes();
     }
@@ -92,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {Texte("Le C\x9C"
                                         "ur \x80 : 1850")}},
                       CasRapport{"ChampEnSurplusDansLeDernier", {LigneExport("a", "01/01/1850", "N", 40)}, {}}),
-    [](const auto& info) { return std::string(info.param.nom); });
+    [](const auto& cas) { return std::string(cas.param.nom); });
 
 TEST_F(TestVerification, AvanceSurChaqueLigneEtMontreLaProgressionToutesLesDix) {
     Ouvre(Export(VingtCinqLignes("N", 30)));

@@ -1,7 +1,7 @@
 // Field splitting and the text operations under it.
 #include "exportfile/DecoupageChamps.h"
 
-#include "dates/ReglagesDate.h"
+#include "dates/ChargeReglagesDate.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "LectureComplete.h"
 
 #include "commun/Exceptions.h"
-#include "platform/fichiers/ServicesFichiersSimules.h"
+#include "support/ServicesFichiersSimules.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

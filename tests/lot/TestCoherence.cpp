@@ -4,8 +4,8 @@
 
 #include "application/ApplicationDeTest.h"
 #include "application/BoitesRepondues.h"
-#include "dates/ReglagesDate.h"
-#include "depart/Accueil.h"
+#include "application/qt/Accueil.h"
+#include "dates/ChargeReglagesDate.h"
 #include "depart/Depart.h"
 #include "depart/OutilsExport.h"
 

@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasEchec{"LigneVideALaFin", Export({LigneExport("a", "01/01/1850"), ""}), PasUnExport},
                       CasEchec{"MarqueSurLaPremiereLigneSeulement",
                                Export({LigneExport("a", "01/01/1850"), "1;2;3;4;5;N;01/01/1850"}), PasUnExport}),
-    [](const auto& info) { return std::string(info.param.nom); });
+    [](const auto& cas) { return std::string(cas.param.nom); });
 
 struct CasUsage {
     const char* nom;
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasUsage{"OptionInconnue", {"--vite"}, 2, "", "controle-dates-lot : option inconnue : --vite"},
                       CasUsage{"DeuxFichiers", {"a", "b"}, 2, "", "controle-dates-lot : un seul fichier à la fois."},
                       CasUsage{"DateSansTexte", {"--date"}, 2, "", "controle-dates-lot : l'option --date attend"}),
-    [](const auto& info) { return std::string(info.param.nom); });
+    [](const auto& cas) { return std::string(cas.param.nom); });
 
 int AnneeCourante() {
     const std::chrono::year_month_day jour{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};

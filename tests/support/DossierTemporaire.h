@@ -2,7 +2,8 @@
 // content at the end of the test, and a helper to write files into it.
 #pragma once
 
-#include <cstdlib>
+#include "support/CheminTemporaire.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -10,10 +11,7 @@
 
 class DossierTemporaire {
 public:
-    DossierTemporaire() {
-        std::string modele = (std::filesystem::temp_directory_path() / "controle-XXXXXX").string();
-        chemin_ = ::mkdtemp(modele.data());
-    }
+    DossierTemporaire() : chemin_(CreeDossierTemporaire("controle-")) {}
     ~DossierTemporaire() {
         std::error_code ignore;
         std::filesystem::remove_all(chemin_, ignore);

@@ -1,17 +1,13 @@
-// The file services in force.
+// The file services in force: the platform's own unless a test installed
+// others.
 #include "platform/fichiers/ServicesFichiers.h"
-
-#include "platform/fichiers/ServicesFichiersLinux.h"
 
 namespace {
 ServicesFichiers* servicesInstalles = nullptr;
 }
 
-// Never destroyed: a reader that is a global may still close its file
-// while the program ends.
 ServicesFichiers& ServicesFichiersCourants() {
-    static ServicesFichiersLinux& linux = *new ServicesFichiersLinux;
-    return servicesInstalles != nullptr ? *servicesInstalles : linux;
+    return servicesInstalles != nullptr ? *servicesInstalles : ServicesFichiersPlateforme();
 }
 
 void InstalleServicesFichiers(ServicesFichiers* services) { servicesInstalles = services; }

@@ -1,9 +1,8 @@
 // The platform's file services behind the line reader: open an existing file
 // for reading, read into a buffer, close. Each answers 0 on success or the
 // failure code that the reader leaves pending, numbered as on the original
-// platform for the failures whose messages the tool knows. One implementation
-// works over POSIX (ServicesFichiersLinux); a test double serves files from
-// memory (ServicesFichiersSimules).
+// platform for the failures whose messages the tool knows. Each platform's
+// folder gives its own (linux/: POSIX files); tests serve files from memory.
 #pragma once
 
 #include <cstddef>
@@ -17,12 +16,17 @@ inline constexpr std::int32_t AccesRefuse = 5;
 inline constexpr std::int32_t Partage = 32;       // written by another program
 inline constexpr std::int32_t NomInvalide = 123;  // a zero byte inside the name
 inline constexpr std::int32_t TubeRompu = 109;    // a read that counts as the end of the file
-// Any other system failure: this base plus the system's error number, so
-// that it is shown as "Erreur E/S <code>" and never meets a code above.
-inline constexpr std::int32_t BaseErrno = 1000;
+
+// Failures that the line reader finds itself, numbered by each platform's
+// own code table: a line longer than a text can hold (2^31 - 1 bytes), and a
+// line longer than the memory can hold.
+extern const std::int32_t LigneTropLongue;
+extern const std::int32_t MemoireEpuisee;
 }  // namespace CodeFichier
 
-using Poignee = std::int32_t;
+// An open file as the platform knows it: a descriptor or a handle, whichever
+// the platform has; wide enough for a pointer.
+using Poignee = std::intptr_t;
 
 // What a file was when first opened under a name: a later opening under the
 // same name must find the very same, unchanged file. All zero: none yet.
@@ -51,7 +55,11 @@ public:
     virtual std::int32_t Ferme(Poignee poignee) = 0;
 };
 
-// The services in force: the POSIX implementation unless a test put others.
+// The services in force: the platform's own unless a test put others.
 ServicesFichiers& ServicesFichiersCourants();
-// Puts other services in force (nullptr: back to the POSIX implementation).
+// Puts other services in force (nullptr: back to the platform's own).
 void InstalleServicesFichiers(ServicesFichiers* services);
+
+// The platform's own services, built at the first call and never destroyed;
+// each platform's folder gives this function.
+ServicesFichiers& ServicesFichiersPlateforme();

@@ -1,16 +1,13 @@
-// The locale services in force: glibc's unless a test installed others.
+// The locale services in force: the platform's own unless a test installed
+// others.
 #include "platform/locale/ServicesLocale.h"
-
-#include "platform/locale/ServicesLocaleLinux.h"
 
 namespace {
 ServicesLocale* servicesInstalles = nullptr;
 }
 
 ServicesLocale& ServicesLocaleCourants() {
-    if (servicesInstalles) return *servicesInstalles;
-    static ServicesLocaleLinux servicesLinux;
-    return servicesLinux;
+    return servicesInstalles != nullptr ? *servicesInstalles : ServicesLocalePlateforme();
 }
 
 void InstalleServicesLocale(ServicesLocale* services) { servicesInstalles = services; }

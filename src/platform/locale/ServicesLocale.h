@@ -1,7 +1,7 @@
 // The platform's locale, text and clock services that the regional settings
 // and the date recognition ask for, under the names and numbers of the
-// original platform. One implementation answers from glibc's locale data
-// (ServicesLocaleLinux); a test double answers from a table.
+// original platform. Each platform's folder answers them its own way (linux/:
+// glibc's locale data); tests answer them from a table.
 #pragma once
 
 #include <array>
@@ -10,24 +10,27 @@
 #include <optional>
 #include <string_view>
 
+// The platform's numbers, under names of the tool's own (the platform's
+// headers define its names as macros); each platform's implementation checks
+// them against its headers where it has them.
 namespace Locale {
-inline constexpr std::uint32_t LOCALE_USER_DEFAULT = 0x400;
-inline constexpr std::uint32_t LOCALE_SDATE = 0x1D;
-inline constexpr std::uint32_t LOCALE_SSHORTDATE = 0x1F;
-inline constexpr std::uint32_t LOCALE_S1159 = 0x28;
-inline constexpr std::uint32_t LOCALE_S2359 = 0x29;
-inline constexpr std::uint32_t LOCALE_IDEFAULTANSICODEPAGE = 0x1004;
-inline constexpr std::uint32_t LOCALE_ICALENDARTYPE = 0x1009;
-inline constexpr std::uint32_t LOCALE_IOPTIONALCALENDAR = 0x100B;
-inline constexpr std::uint32_t CAL_IYEAROFFSETRANGE = 3;
-inline constexpr std::uint32_t CAL_SERASTRING = 4;
-inline constexpr std::uint32_t CAL_JAPAN = 3;
-inline constexpr std::uint32_t CAL_TAIWAN = 4;
-inline constexpr std::uint32_t CAL_KOREA = 5;
-inline constexpr int SM_DBCSENABLED = 42;
-inline constexpr std::uint32_t NORM_IGNORECASE = 1;
-inline constexpr int CSTR_EQUAL = 2;
-inline constexpr std::uint32_t VER_PLATFORM_WIN32_NT = 2;
+inline constexpr std::uint32_t UtilisateurParDefaut = 0x400;
+inline constexpr std::uint32_t SDate = 0x1D;
+inline constexpr std::uint32_t SShortDate = 0x1F;
+inline constexpr std::uint32_t S1159 = 0x28;
+inline constexpr std::uint32_t S2359 = 0x29;
+inline constexpr std::uint32_t IDefaultAnsiCodePage = 0x1004;
+inline constexpr std::uint32_t ICalendarType = 0x1009;
+inline constexpr std::uint32_t IOptionalCalendar = 0x100B;
+inline constexpr std::uint32_t CalIYearOffsetRange = 3;
+inline constexpr std::uint32_t CalSEraString = 4;
+inline constexpr std::uint32_t CalJapon = 3;
+inline constexpr std::uint32_t CalTaiwan = 4;
+inline constexpr std::uint32_t CalCoree = 5;
+inline constexpr int SmDbcsEnabled = 42;
+inline constexpr std::uint32_t NormIgnoreCase = 1;
+inline constexpr int CstrEqual = 2;
+inline constexpr std::uint32_t PlateformeNT = 2;
 }  // namespace Locale
 
 class ServicesLocale {
@@ -51,14 +54,18 @@ public:
     virtual std::optional<std::uint32_t> IdentifiantPlateforme() = 0;
     // Length of the character that begins at the first byte (1 or 2).
     virtual int LongueurCaractere(std::string_view reste) = 0;
-    // Comparison under a locale: Locale::CSTR_EQUAL when equal.
+    // Comparison under a locale: Locale::CstrEqual when equal.
     virtual int CompareStringA(std::uint32_t idLocale, std::uint32_t options, std::string_view a,
                                std::string_view b) = 0;
     // The year of the local date and time (GetLocalTime).
     virtual std::uint16_t AnneeLocale() = 0;
 };
 
-// The services in force: the Linux implementation unless a test put others.
+// The services in force: the platform's own unless a test put others.
 ServicesLocale& ServicesLocaleCourants();
-// Puts other services in force (nullptr: back to the Linux implementation).
+// Puts other services in force (nullptr: back to the platform's own).
 void InstalleServicesLocale(ServicesLocale* services);
+
+// The platform's own services, built at the first call; each platform's
+// folder gives this function.
+ServicesLocale& ServicesLocalePlateforme();

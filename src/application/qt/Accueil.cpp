@@ -1,0 +1,96 @@
+// The main window: its build from the layout, its look, its pictures, the
+// wiring of its buttons, and the "Quitte" handler.
+#include "application/qt/Accueil.h"
+
+#include "application/qt/Apparence.h"
+#include "application/qt/Application.h"
+#include "application/qt/CouleursSysteme.h"
+#include "application/qt/controles/DecodeJpeg.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QIcon>
+
+namespace {
+
+// The credit text of the status bar's second panel.
+const char* const TexteCredit = "Orvalis – généalogie";
+constexpr int LargeurPanneauVide = 290;
+constexpr int LargeurPanneauCredit = 80;
+// Where the layout puts the window on screen.
+constexpr QPoint PositionEcran(194, 110);
+
+QByteArray LitRessource(const QString& chemin) {
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+}
+
+QIcon IconeApplication() {
+    QIcon icone;
+    for (const int taille : {16, 24, 32, 48, 64, 72, 96, 128})
+        icone.addFile(QStringLiteral(":/images/icone-%1.png").arg(taille), QSize(taille, taille));
+    return icone;
+}
+
+}  // namespace
+
+TAccueil::TAccueil(QWidget* parent) : QWidget(parent) {
+    setupUi(this);
+    OpenDialog = new TOpenDialog(this);
+    move(PositionEcran);
+    DonneApparence();
+    DonneImages();
+    BarreEtat->FixePanneaux({{LargeurPanneauVide, {}}, {LargeurPanneauCredit, QString::fromUtf8(TexteCredit)}});
+    RelieBoutons();
+}
+
+void TAccueil::DonneApparence() {
+    using namespace Apparence;
+    setFont(PoliceFenetre());
+    for (TSpeedButton* bouton : {BoutonOuvre, BoutonTraite, BoutonQuite}) DonnePoliceTeal(*bouton, PoliceF1());
+    for (QLabel* label : {LabelType, LabelNombre}) {
+        DonnePoliceTeal(*label, PoliceF2());
+        label->adjustSize();
+    }
+    DonnePoliceTeal(*Memo, PoliceF4());
+    DonneFond(*Memo, clCream);
+    DonnePoliceTeal(*BarreEtat, PoliceF3());
+    for (TEdit* champ : {ChampType, ChampNombre}) {
+        DonnePoliceTeal(*champ, PoliceF1());
+        DonneFond(*champ, CouleursSysteme::clGradientInactiveCaption);
+    }
+    DonneFond(*Entree, clCream);
+}
+
+void TAccueil::DonneImages() {
+    setWindowIcon(IconeApplication());
+    Logo->FixeImage(DecodeJpeg(LitRessource(QStringLiteral(":/images/logo.jpg"))));
+    Logo->FixeReglages({.stretch = false, .proportional = true, .center = false});
+    BoutonOuvre->FixeGlyph(QImage(QStringLiteral(":/images/ouvre.bmp")));
+    BoutonTraite->FixeGlyph(QImage(QStringLiteral(":/images/traite.bmp")));
+    BoutonQuite->FixeGlyph(QImage(QStringLiteral(":/images/quitte.bmp")));
+}
+
+void TAccueil::RelieBoutons() {
+    const auto relie = [this](TSpeedButton* bouton, void (TAccueil::*gestionnaire)(QObject*)) {
+        connect(bouton, &QAbstractButton::clicked, this,
+                [this, bouton, gestionnaire] { Application->ExecuteGarde([&] { (this->*gestionnaire)(bouton); }); });
+    };
+    relie(BoutonOuvre, &TAccueil::BoutonOuvreClick);
+    relie(BoutonTraite, &TAccueil::BoutonTraiteClick);
+    relie(BoutonQuite, &TAccueil::BoutonQuiteClick);
+}
+
+void TAccueil::BoutonQuiteClick(QObject*) { Application->DemandeFin(); }
+
+void TAccueil::closeEvent(QCloseEvent* evenement) {
+    // The window stays until the loop has taken the request to end.
+    evenement->ignore();
+    Application->DemandeFin();
+}
+
+void TAccueil::resizeEvent(QResizeEvent* evenement) {
+    // The status bar lies along the bottom over the whole width.
+    BarreEtat->setGeometry(0, height() - BarreEtat->height(), width(), BarreEtat->height());
+    QWidget::resizeEvent(evenement);
+}

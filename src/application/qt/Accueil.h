@@ -1,0 +1,46 @@
+// TAccueil: the tool's one window, built from its layout (resources/
+// Accueil.ui). Every control is a named member the handlers reach directly:
+// Logo, BoutonOuvre, BoutonTraite, BoutonQuite, LabelType, LabelNombre, Memo,
+// BarreEtat, ChampType, ChampNombre, Progression, Entree, and OpenDialog.
+//
+// Control operations for the handlers:
+//   Progression: Min(), Max(), Position(), Step(), FixeMax(n) (may raise
+//     EInvalidOperation), FixePosition(n), FixeStep(n), Repeint() (redraws at
+//     once when the band's length changed), setVisible(bool).
+//   Entree: Vide(), AjouteLigne(texte), AjouteLignes(lignes) (may raise
+//     EOutOfResources), resize(largeur, hauteur), setVisible(bool).
+//   ChampType, ChampNombre: FixeTexte(texte).
+//   OpenDialog: Execute(), FileName().
+// Texts are Texte in the system's code page.
+//
+// A click on a button runs its handler guarded: a failure that escapes it
+// is shown by the application object and the window waits for the next
+// action. Closing the window asks to end the run, as "Quitte" does.
+#pragma once
+
+#include "application/qt/controles/TOpenDialog.h"
+#include "ui_Accueil.h"
+
+#include <QWidget>
+
+class TAccueil : public QWidget, public Ui::Accueil {
+    Q_OBJECT
+
+public:
+    explicit TAccueil(QWidget* parent = nullptr);
+
+    TOpenDialog* OpenDialog;
+
+    void BoutonOuvreClick(QObject* Sender);
+    void BoutonTraiteClick(QObject* Sender);
+    void BoutonQuiteClick(QObject* Sender);
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
+    void DonneApparence();
+    void DonneImages();
+    void RelieBoutons();
+};

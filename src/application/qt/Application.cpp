@@ -1,0 +1,144 @@
+// The application object: title, event loop, message boxes, the request to
+// end, failure display and the reload of the regional date settings.
+#include "application/qt/Application.h"
+
+#include "application/EchecAAfficher.h"
+#include "application/qt/Apparence.h"
+#include "application/qt/BoiteMessage.h"
+#include "application/qt/DialogueOuverture.h"
+#include "application/qt/SurveillanceReglages.h"
+#include "application/qt/TexteQt.h"
+#include "application/qt/TitreApplication.h"
+#include "commun/MessageErreur.h"
+#include "commun/Messages.h"
+#include "dates/ChargeReglagesDate.h"
+#include "platform/locale/ServicesLocale.h"
+#include "platform/locale/linux/LocaleUtilisateur.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QWidget>
+
+#include <cstdio>
+#include <new>
+
+TApplication* Application = nullptr;
+
+namespace {
+
+// The request to end, as it waits in the event queue.
+const QEvent::Type EvenementFin = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+// Qt keeps state of its own between runs in a settings file (the open
+// dialog's last folder, history and view). The tool keeps nothing between
+// runs and writes nothing to disk: that file is placed inside a folder that
+// can never be created, so Qt neither reads nor writes it.
+void NeGardeRienEntreLesLancements() {
+    const QString nullePart = QStringLiteral("/dev/null");
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (const auto portee : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(format, portee, nullePart);
+}
+
+}  // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    Application = this;
+    setQuitOnLastWindowClosed(false);
+    NeGardeRienEntreLesLancements();
+    titre_ = TitreDepuisChemin(DepuisQString(applicationFilePath()));
+    Apparence::Installe(*this);
+    surveillance_ = std::make_unique<SurveillanceReglages>(QString::fromStdString(FichierLocaleUtilisateur().string()),
+                                                           [this] { ExecuteGarde([this] { ReglagesChanges(); }); });
+}
+
+TApplication::~TApplication() {
+    if (Application == this) Application = nullptr;
+}
+
+int TApplication::BoucleEvenements() {
+    QEventLoop boucle;
+    boucle_ = &boucle;
+    if (!finPrise_) boucle.exec();
+    return 0;
+}
+
+int TApplication::AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) {
+    int bouton = Boite::BoutonOk;
+    ExecuteModal([&] {
+        bouton = RepondeurBoites ? RepondeurBoites(texte, titre, drapeaux) : MontreBoiteMessage(texte, titre, drapeaux);
+    });
+    return bouton;
+}
+
+void TApplication::DemandeFin() { postEvent(this, new QEvent(EvenementFin)); }
+
+void TApplication::PrendFin() {
+    finPrise_ = true;
+    // Only the main loop ends: a box still open inside a handler keeps its own
+    // loop until the user closes it, and the main loop stops after that.
+    if (boucle_) boucle_->exit(0);
+}
+
+void TApplication::AfficheErreur(const Exception& echec) {
+    AfficheMessage(AvecPointFinal(echec.Message()), TitreApplication(), Boite::IconeStop);
+}
+
+void TApplication::GereEchec(std::exception_ptr echec) noexcept {
+    try {
+        if (QWidget* tenant = QWidget::mouseGrabber()) tenant->releaseMouse();
+        if (const auto affiche = EchecAAfficher(echec)) AfficheErreur(*affiche);
+    } catch (...) {
+        // Showing the failure failed too (out of memory): say it where we still can.
+        std::fputs("Controle : une erreur n'a pas pu être affichée\n", stderr);
+    }
+}
+
+void TApplication::ExecuteGarde(const std::function<void()>& gestionnaire) noexcept {
+    try {
+        gestionnaire();
+    } catch (...) {
+        GereEchec(std::current_exception());
+    }
+}
+
+void TApplication::ExecuteModal(const std::function<void()>& attente) {
+    // Put back, whatever happens inside, the window that was active and the
+    // control that had the focus.
+    struct Retour {
+        QPointer<QWidget> actif = QApplication::activeWindow();
+        QPointer<QWidget> focus = QApplication::focusWidget();
+        ~Retour() {
+            if (actif) actif->activateWindow();
+            if (focus) focus->setFocus(Qt::OtherFocusReason);
+        }
+    } retour;
+    attente();
+}
+
+std::optional<QString> TApplication::ChoisitFichier(const QString& nomInitial) {
+    std::optional<QString> choix;
+    ExecuteModal(
+        [&] { choix = RepondeurDialogue ? RepondeurDialogue(nomInitial) : MontreDialogueOuverture(nomInitial); });
+    if (choix) *choix = QFileInfo(*choix).absoluteFilePath();
+    return choix;
+}
+
+void TApplication::ReglagesChanges() {
+    if (MajReglagesAuChangement) RechargeReglagesUtilisateur();
+}
+
+bool TApplication::notify(QObject* destinataire, QEvent* evenement) {
+    try {
+        return QApplication::notify(destinataire, evenement);
+    } catch (...) {
+        GereEchec(std::current_exception());
+        return true;
+    }
+}
+
+bool TApplication::event(QEvent* evenement) {
+    if (evenement->type() != EvenementFin) return QApplication::event(evenement);
+    PrendFin();
+    return true;
+}

@@ -1,0 +1,97 @@
+// TApplication: the tool's one application object. It holds the title, runs
+// the event loop, shows the modal message boxes, takes the request to end,
+// shows every failure that escapes a handler, and reloads the regional date
+// settings when the user's regional format changes.
+//
+// Answering without a person: a test sets RepondeurBoites and
+// RepondeurDialogue. While one is installed, AfficheMessage (and so
+// AfficheErreur) hands it the text, caption and flags instead of opening a
+// box and returns its answer; TOpenDialog::Execute hands it the current file
+// name and takes its answer (a path, or std::nullopt for a cancel) instead of
+// opening the dialog. Without them the real modal boxes and dialog are shown.
+#pragma once
+
+#include "commun/DrapeauxBoite.h"
+#include "commun/Exceptions.h"
+#include "commun/Texte.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <QString>
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class SurveillanceReglages;
+
+class TApplication : public QApplication {
+    Q_OBJECT
+
+public:
+    using RepondeurMessage = std::function<int(const Texte& texte, const Texte& titre, std::uint32_t drapeaux)>;
+    using RepondeurFichier = std::function<std::optional<QString>(const QString& nomInitial)>;
+
+    TApplication(int& argc, char** argv);
+    ~TApplication() override;
+
+    // The title derived from the executable's name at start.
+    const Texte& TitreApplication() const { return titre_; }
+
+    // Runs the event loop until the request to end has been taken; 0.
+    int BoucleEvenements();
+
+    // Shows a modal box and returns the number of the button pressed.
+    int AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux);
+
+    // Posts the request to end and returns at once.
+    void DemandeFin();
+    // Whether the loop has taken the request to end.
+    bool FinPrise() const { return finPrise_; }
+
+    // Shows a failure's message, with its final period, in an error box.
+    void AfficheErreur(const Exception& echec);
+
+    // The failure handling for anything caught while delivering an event:
+    // releases the mouse, keeps EAbort silent, shows the rest.
+    void GereEchec(std::exception_ptr echec) noexcept;
+
+    // Runs a handler of the tool; whatever escapes it goes to GereEchec.
+    void ExecuteGarde(const std::function<void()>& gestionnaire) noexcept;
+
+    // Runs a modal wait (box, dialog): the active window and the focus are
+    // given back afterwards, whatever happens inside.
+    void ExecuteModal(const std::function<void()>& attente);
+
+    // The answer of the open dialog: RepondeurDialogue when set, the
+    // real dialog otherwise.
+    std::optional<QString> ChoisitFichier(const QString& nomInitial);
+
+    // Reloads ReglagesDate on an announced change of the regional format.
+    bool MajReglagesAuChangement = true;
+    // Called by the watcher of the regional format: the reload itself.
+    void ReglagesChanges();
+
+    // The answerers a test installs (see the head of this file); empty in
+    // the real tool.
+    RepondeurMessage RepondeurBoites;
+    RepondeurFichier RepondeurDialogue;
+
+protected:
+    bool notify(QObject* destinataire, QEvent* evenement) override;
+    bool event(QEvent* evenement) override;
+
+private:
+    void PrendFin();
+
+    Texte titre_;
+    QPointer<QEventLoop> boucle_;
+    bool finPrise_ = false;
+    std::unique_ptr<SurveillanceReglages> surveillance_;
+};
+
+// The application object of the run (null before it is built).
+extern TApplication* Application;

@@ -1,0 +1,31 @@
+// The real modal message box.
+#include "application/qt/BoiteMessage.h"
+
+#include "application/qt/Application.h"
+#include "application/qt/TexteQt.h"
+
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon IconeDe(std::uint32_t drapeaux) {
+    switch (drapeaux & 0xF0) {
+    case Boite::IconeStop: return QMessageBox::Critical;
+    case Boite::IconeQuestion: return QMessageBox::Question;
+    case Boite::IconeAttention: return QMessageBox::Warning;
+    case Boite::IconeInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+int MontreBoiteMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) {
+    QMessageBox boite(IconeDe(drapeaux), VersQString(titre), VersQString(texte), QMessageBox::Ok,
+                      QApplication::activeWindow());
+    // Messages may quote bytes from an export: never read them as markup.
+    boite.setTextFormat(Qt::PlainText);
+    boite.setWindowModality(Qt::ApplicationModal);
+    boite.exec();
+    return Boite::BoutonOk;
+}

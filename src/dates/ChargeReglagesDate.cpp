@@ -1,0 +1,105 @@
+// The record of regional date settings and its loading from the platform's
+// locale: language and Far-East flag, lead bytes, era tables, separator,
+// short date pattern and time designators.
+#include "dates/ChargeReglagesDate.h"
+
+#include "dates/LectureLocale.h"
+#include "platform/locale/ServicesLocale.h"
+
+namespace {
+
+// Primary languages whose character set is never examined.
+constexpr std::uint32_t LanguesOccidentales = (1u << 0x00) | (1u << 0x06) | (1u << 0x07) | (1u << 0x09) | (1u << 0x0A) |
+                                              (1u << 0x0B) | (1u << 0x0C) | (1u << 0x10) | (1u << 0x13) | (1u << 0x14) |
+                                              (1u << 0x16) | (1u << 0x1D);
+
+bool EstLangueOccidentale(std::uint32_t langue) { return langue < 32 && ((LanguesOccidentales >> langue) & 1u); }
+
+void ChargeOctetsDeTete() {
+    std::array<unsigned char, 12> plages{};
+    if (!ServicesLocaleCourants().GetCPInfo(PageDeCodeLocale(ReglagesDate.IdLocale), plages)) return;
+    for (std::size_t i = 0; i + 1 < plages.size(); i += 2) {
+        const unsigned premier = plages[i];
+        const unsigned dernier = plages[i + 1];
+        if (premier == 0 && dernier == 0) break;
+        for (unsigned octet = premier; octet <= dernier; ++octet) ReglagesDate.OctetsDeTete.set(octet);
+    }
+}
+
+void ChargeLocaleEtExtremeOrient() {
+    ServicesLocale& services = ServicesLocaleCourants();
+    ReglagesDate.IdLocale = 0x409;
+    ReglagesDate.LanguePrincipale = 9;
+    if (const std::uint32_t locale = services.GetThreadLocale(); locale != 0) {
+        ReglagesDate.IdLocale = locale;
+        if ((locale & 0xFFFF) != 0) ReglagesDate.LanguePrincipale = locale & 0x3FF;
+    }
+    ReglagesDate.OctetsDeTete.reset();
+    const auto plateforme = services.IdentifiantPlateforme();
+    if (plateforme == Locale::PlateformeNT) {
+        if (EstLangueOccidentale(ReglagesDate.LanguePrincipale)) {
+            ReglagesDate.ExtremeOrient = false;
+            return;
+        }
+        ChargeOctetsDeTete();
+        ReglagesDate.ExtremeOrient = ReglagesDate.OctetsDeTete.any();
+    } else {
+        ReglagesDate.ExtremeOrient = services.GetSystemMetrics(Locale::SmDbcsEnabled) != 0;
+        if (ReglagesDate.ExtremeOrient) ChargeOctetsDeTete();
+    }
+}
+
+void ChargeNomsEres(std::uint32_t calendrier) {
+    ServicesLocaleCourants().EnumCalendarInfoA(
+        [](const char* nom) {
+            for (int slot = 1; slot <= ReglagesDate.NomsEres.Taille; ++slot) {
+                if (ReglagesDate.NomsEres[slot].EstVide()) {
+                    ReglagesDate.NomsEres[slot] = Texte(nom);
+                    return true;
+                }
+            }
+            return false;
+        },
+        ServicesLocaleCourants().GetThreadLocale(), calendrier, Locale::CalSEraString);
+}
+
+void ChargeDecalagesEres(std::uint32_t calendrier) {
+    ReglagesDate.DecalagesEres.Remplit(-1);
+    ServicesLocaleCourants().EnumCalendarInfoA(
+        [](const char* decalage) {
+            for (int slot = 1; slot <= ReglagesDate.DecalagesEres.Taille; ++slot) {
+                if (ReglagesDate.DecalagesEres[slot] == -1) {
+                    ReglagesDate.DecalagesEres[slot] = LitEntierLocale(decalage).value_or(0);
+                    return true;
+                }
+            }
+            return false;
+        },
+        ServicesLocaleCourants().GetThreadLocale(), calendrier, Locale::CalIYearOffsetRange);
+}
+
+void ChargeTablesEres() {
+    const std::int32_t calendrier = LitNombreLocale(Locale::IOptionalCalendar, "1", 1);
+    if (calendrier != Locale::CalJapon && calendrier != Locale::CalTaiwan && calendrier != Locale::CalCoree) return;
+    // Names of another locale's calendar must not stay beside these offsets.
+    ReglagesDate.NomsEres.Remplit(Texte());
+    ChargeNomsEres(static_cast<std::uint32_t>(calendrier));
+    ChargeDecalagesEres(static_cast<std::uint32_t>(calendrier));
+}
+
+}  // namespace
+
+void ChargeReglagesDate() {
+    ChargeLocaleEtExtremeOrient();
+    if (ReglagesDate.ExtremeOrient) ChargeTablesEres();
+    const std::uint32_t locale = ServicesLocaleCourants().GetThreadLocale();
+    ReglagesDate.SeparateurDate = LitCaractereLocale(locale, Locale::SDate, '/');
+    ReglagesDate.FormatDateCourt = TraduitFormatDate(LitTexteLocale(locale, Locale::SShortDate, "m/d/yy"));
+    ReglagesDate.SymboleAM = LitTexteLocale(locale, Locale::S1159, "am");
+    ReglagesDate.SymbolePM = LitTexteLocale(locale, Locale::S2359, "pm");
+}
+
+void RechargeReglagesUtilisateur() {
+    ServicesLocaleCourants().SetThreadLocale(Locale::UtilisateurParDefaut);
+    ChargeReglagesDate();
+}

@@ -1,0 +1,46 @@
+// The control operations that the handlers of "Ouvre" and "Traite" use, as
+// every window toolkit's front end gives them over its own controls: the open
+// dialog, the report box Entree, the progress bar Progression, the two fields
+// ChampType and ChampNombre, the message box and the request to end of the
+// application object. The step sequences of the two buttons
+// (depart/SequencesAccueil.h) are written once against these.
+#pragma once
+
+#include "commun/Texte.h"
+
+#include <cstdint>
+
+class ControlesAccueil {
+public:
+    virtual ~ControlesAccueil() = default;
+
+    // Runs the open dialog: true when a file was confirmed, which
+    // FileNameOpenDialog then gives as a full path.
+    virtual bool ExecuteOpenDialog() = 0;
+    virtual Texte FileNameOpenDialog() = 0;
+
+    virtual void MontreEntree(bool visible) = 0;
+    // Resizes the report box; its top left corner stays at (0, 0).
+    virtual void DimensionneEntree(int largeur, int hauteur) = 0;
+    virtual void VideEntree() = 0;
+    // Adds a line at the end of the report box; EOutOfResources when the box
+    // cannot take it whole. A front end may keep lines back while the box is
+    // hidden, until VerseLignesEntree.
+    virtual void AjouteLigneEntree(const Texte& ligne) = 0;
+    // Puts every line kept back into the box (may fail as AjouteLigneEntree).
+    virtual void VerseLignesEntree() {}
+
+    virtual void MontreProgression(bool visible) = 0;
+    // EInvalidOperation when below the bar's minimum; nothing changes then.
+    virtual void FixeMaxProgression(std::int32_t maximum) = 0;
+    virtual void FixePositionProgression(std::int32_t position) = 0;
+    // Redraws the bar at once, without waiting for the event loop.
+    virtual void RepeintProgression() = 0;
+
+    virtual void FixeTexteChampType(const Texte& texte) = 0;
+    virtual void FixeTexteChampNombre(const Texte& texte) = 0;
+
+    // The application object's modal message box and request to end.
+    virtual int AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) = 0;
+    virtual void DemandeFin() = 0;
+};

@@ -1,0 +1,82 @@
+// The step sequences of "Ouvre" and "Traite" over the control operations.
+#include "depart/SequencesAccueil.h"
+
+#include "commun/DrapeauxBoite.h"
+#include "commun/Messages.h"
+#include "depart/Depart.h"
+#include "depart/Survol.h"
+#include "depart/Verification.h"
+
+#include <string>
+
+namespace {
+
+constexpr int LargeurRapportReduit = 33;
+constexpr int HauteurRapportReduit = 25;
+constexpr int LargeurRapportOuvert = 441;
+constexpr int HauteurRapportOuvert = 161;
+
+// The check's progress on the bar, its refused dates in the report box.
+class SuiviSurControles : public ObservateurVerification {
+public:
+    explicit SuiviSurControles(ControlesAccueil& controles) : controles_(controles) {}
+    void Avance(std::int32_t n) override { controles_.FixePositionProgression(n); }
+    void MontreProgression() override { controles_.RepeintProgression(); }
+    void AjouteLigneRapport(const Texte& ligne) override { controles_.AjouteLigneEntree(ligne); }
+
+private:
+    ControlesAccueil& controles_;
+};
+
+// The check loop; the lines a front end kept back reach the box whether the
+// loop ends or fails, so that a failure leaves exactly the lines added.
+void VerifieSurControles(ControlesAccueil& controles) {
+    SuiviSurControles suivi(controles);
+    try {
+        VerifieEnregistrements(suivi);
+    } catch (...) {
+        controles.VerseLignesEntree();
+        throw;
+    }
+    controles.VerseLignesEntree();
+}
+
+}  // namespace
+
+void SequenceOuvre(ControlesAccueil& controles) {
+    if (controles.ExecuteOpenDialog()) {
+        controles.MontreEntree(false);
+        controles.MontreProgression(false);
+        SurvoleExport(controles.FileNameOpenDialog());
+        if (!PorteLaMarque()) {
+            controles.AfficheMessage(ChaineRessource(Msg::PasUnExport), ChaineRessource(Msg::Attention),
+                                     Boite::Ok | Boite::IconeStop);
+            controles.DemandeFin();
+        }
+        DecoupeEntete();
+        controles.FixeTexteChampType(ChoisitTypeActes());
+        controles.FixeTexteChampNombre(Texte(std::to_string(NbLignes)));
+        controles.FixeMaxProgression(NbLignes);
+    }
+    controles.VideEntree();
+}
+
+void SequenceTraite(ControlesAccueil& controles) {
+    DebuteVerification();
+    controles.MontreEntree(false);
+    controles.DimensionneEntree(LargeurRapportReduit, HauteurRapportReduit);
+    controles.MontreProgression(true);
+    VerifieSurControles(controles);
+    FermeExport();
+    if (DatesRefusees()) {
+        controles.DimensionneEntree(LargeurRapportOuvert, HauteurRapportOuvert);
+        controles.MontreEntree(true);
+        controles.AfficheMessage(ChaineRessource(Msg::CopiezResultats), ChaineRessource(Msg::Bravo),
+                                 Boite::Ok | Boite::IconeInformation);
+    } else {
+        controles.AfficheMessage(ChaineRessource(Msg::ControleTermine), ChaineRessource(Msg::Bravo),
+                                 Boite::Ok | Boite::IconeInformation);
+    }
+    controles.MontreProgression(false);
+    controles.FixePositionProgression(0);
+}

@@ -1,0 +1,30 @@
+// Conversions between the 8-bit code pages of the texts and Unicode, through
+// the platform's own conversion services (linux/: iconv). They are used only
+// at the edges: the window, the terminal, and the table of messages, which is
+// written in UTF-8.
+#pragma once
+
+#include "commun/Texte.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The bytes of a text in the code page, as UTF-8. A byte or sequence that the
+// code page leaves undefined becomes the character of the same value (0x81
+// gives U+0081), so that nothing is dropped or cut.
+std::string VersUtf8(std::string_view octets, std::uint32_t pageDeCode);
+
+// Bytes from one character set to another, both named as the platform names them
+// ("UTF-8", "ISO-8859-15", ...). A character the target cannot write is
+// approximated where the platform knows how, else it becomes "?"; a sequence
+// invalid in the source becomes "?".
+std::string ConvertitJeu(std::string_view octets, const std::string& depuis, const std::string& vers);
+
+// A UTF-8 string in the code page. A character that the code page cannot
+// write becomes "?".
+Texte DepuisUtf8(std::string_view utf8, std::uint32_t pageDeCode);
+
+// The character set of the terminal, as ConvertitJeu names it: the one of
+// the process's locale for characters.
+std::string JeuCaracteresTerminal();
