@@ -4,7 +4,6 @@
 #include "BoitesRepondues.h"
 
 #include "application/qt/TitreApplication.h"
-#include "commun/MessageErreur.h"
 #include "commun/Messages.h"
 
 #include <QAbstractButton>
@@ -40,24 +39,6 @@ private slots:
     }
 
     void titreDuProgramme() { QCOMPARE(Application->TitreApplication(), Texte("test_application")); }
-
-    void pointFinal_data() {
-        QTest::addColumn<QByteArray>("message");
-        QTest::addColumn<QByteArray>("affiche");
-        QTest::newRow("letter") << QByteArray("Fichier introuvable") << QByteArray("Fichier introuvable.");
-        QTest::newRow("digit") << QByteArray("Erreur E/S 103") << QByteArray("Erreur E/S 103.");
-        QTest::newRow("exclamation") << QByteArray("Attention !") << QByteArray("Attention !");
-        QTest::newRow("period") << QByteArray("Fin.") << QByteArray("Fin.");
-        QTest::newRow("comma, hyphen, parenthesis, blank") << QByteArray("a, b- (c) ") << QByteArray("a, b- (c) ");
-        QTest::newRow("slash is above the period") << QByteArray("a/") << QByteArray("a/.");
-        QTest::newRow("accented letter") << QByteArray("d\xE9j\xE0") << QByteArray("d\xE9j\xE0.");
-        QTest::newRow("empty") << QByteArray("") << QByteArray("");
-    }
-    void pointFinal() {
-        QFETCH(QByteArray, message);
-        QFETCH(QByteArray, affiche);
-        QCOMPARE(QByteArray::fromStdString(AvecPointFinal(Texte(message.toStdString())).Octets()), affiche);
-    }
 
     void echecsAffiches_data() {
         QTest::addColumn<int>("genre");

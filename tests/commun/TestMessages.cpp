@@ -1,4 +1,6 @@
-// The table of messages and its formatting.
+// The table of messages, its formatting, and the final period of failure
+// messages.
+#include "commun/MessageErreur.h"
 #include "commun/Messages.h"
 
 #include <gtest/gtest.h>
@@ -42,3 +44,24 @@ TEST(Messages, ArgumentMayHoldZeroBytes) {
 }
 
 }  // namespace
+
+struct CasPointFinal {
+    const char* message;
+    const char* affiche;
+};
+
+TEST(Messages, FailureMessagesGetAFinalPeriodAfterALetterDigitOrSign) {
+    const CasPointFinal cas[] = {
+        {"Fichier introuvable", "Fichier introuvable."},
+        {"Erreur E/S 103", "Erreur E/S 103."},
+        {"Attention !", "Attention !"},
+        {"Fin.", "Fin."},
+        {"a, b- (c) ", "a, b- (c) "},
+        {"a/", "a/."},
+        {"d\xE9j\xE0", "d\xE9j\xE0."},
+        {"", ""},
+        // A two-byte character of code page 932 last.
+        {"\x82\xA0", "\x82\xA0."},
+    };
+    for (const auto& c : cas) EXPECT_EQ(AvecPointFinal(Texte(c.message)), Texte(c.affiche)) << c.message;
+}
