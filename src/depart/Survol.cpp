@@ -10,9 +10,9 @@ const Texte MarqueExport("TABRENNV3");
 constexpr int ChampsEntete = 6;
 
 struct TypeConnu {
-    Texte code;
-    std::uint16_t nom;
-    std::int32_t champs;
+    Texte Code;
+    std::uint16_t Nom;
+    std::int32_t Champs;
 };
 
 }  // namespace
@@ -60,9 +60,9 @@ Texte ChoisitTypeActes() {
         {Texte("D"), Msg::Deces, 38},
     };
     for (const TypeConnu& type : types) {
-        if (TextesEgaux(Champ[6], type.code)) {
-            NbChamps = type.champs;
-            return ChaineRessource(type.nom);
+        if (TextesEgaux(Champ[6], type.Code)) {
+            NbChamps = type.Champs;
+            return ChaineRessource(type.Nom);
         }
     }
     NbChamps = 64;

@@ -136,7 +136,7 @@ private slots:
         }
         const QFontMetrics barre(accueil->BarreEtat->font());
         const QRect credit = accueil->BarreEtat->RectanglePanneau(1);
-        QVERIFY(barre.horizontalAdvance(accueil->BarreEtat->Panneaux()[1].texte) < credit.width() - 6);
+        QVERIFY(barre.horizontalAdvance(accueil->BarreEtat->Panneaux()[1].Texte) < credit.width() - 6);
         QVERIFY(barre.height() <= credit.height());
     }
 
@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(accueil->LabelType->text(), QStringLiteral("Actes de : "));
         QCOMPARE(accueil->LabelNombre->text(), QStringLiteral("Nb d'actes : "));
         QCOMPARE(accueil->BarreEtat->Panneaux().size(), std::size_t{2});
-        QCOMPARE(accueil->BarreEtat->Panneaux()[0].texte, QString());
+        QCOMPARE(accueil->BarreEtat->Panneaux()[0].Texte, QString());
         QCOMPARE(accueil->BarreEtat->RectanglePanneau(1).right(), accueil->BarreEtat->width() - 1);
         QVERIFY(accueil->ChampType->text().isEmpty());
         QVERIFY(accueil->Entree->toPlainText().isEmpty());

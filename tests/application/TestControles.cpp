@@ -220,7 +220,7 @@ private slots:
         QFETCH(bool, stretch);
         QFETCH(bool, center);
         QFETCH(RectanglePlace, place);
-        QCOMPARE(PlaceImage(w, h, cw, ch, {.stretch = stretch, .proportional = true, .center = center}), place);
+        QCOMPARE(PlaceImage(w, h, cw, ch, {.Stretch = stretch, .Proportional = true, .Center = center}), place);
     }
 
     void logoDecode() {

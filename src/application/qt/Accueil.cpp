@@ -65,7 +65,7 @@ void TAccueil::DonneApparence() {
 void TAccueil::DonneImages() {
     setWindowIcon(IconeApplication());
     Logo->FixeImage(DecodeJpeg(LitRessource(QStringLiteral(":/images/logo.jpg"))));
-    Logo->FixeReglages({.stretch = false, .proportional = true, .center = false});
+    Logo->FixeReglages({.Stretch = false, .Proportional = true, .Center = false});
     BoutonOuvre->FixeGlyph(QImage(QStringLiteral(":/images/ouvre.bmp")));
     BoutonTraite->FixeGlyph(QImage(QStringLiteral(":/images/traite.bmp")));
     BoutonQuite->FixeGlyph(QImage(QStringLiteral(":/images/quitte.bmp")));

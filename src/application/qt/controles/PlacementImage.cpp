@@ -20,12 +20,12 @@ RectanglePlace Proportionne(int w, int h, int cw, int ch) {
 
 RectanglePlace PlaceImage(int w, int h, int cw, int ch, ReglagesPlacement reglages) {
     RectanglePlace place{0, 0, w, h};
-    if (reglages.stretch || (reglages.proportional && (w > cw || h > ch))) {
-        place = reglages.proportional && w > 0 && h > 0 ? Proportionne(w, h, cw, ch) : RectanglePlace{0, 0, cw, ch};
+    if (reglages.Stretch || (reglages.Proportional && (w > cw || h > ch))) {
+        place = reglages.Proportional && w > 0 && h > 0 ? Proportionne(w, h, cw, ch) : RectanglePlace{0, 0, cw, ch};
     }
-    if (reglages.center) {
-        place.gauche = (cw - place.largeur) / 2;
-        place.haut = (ch - place.hauteur) / 2;
+    if (reglages.Center) {
+        place.Gauche = (cw - place.Largeur) / 2;
+        place.Haut = (ch - place.Hauteur) / 2;
     }
     return place;
 }

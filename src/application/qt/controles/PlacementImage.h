@@ -3,17 +3,17 @@
 #pragma once
 
 struct RectanglePlace {
-    int gauche = 0;
-    int haut = 0;
-    int largeur = 0;
-    int hauteur = 0;
+    int Gauche = 0;
+    int Haut = 0;
+    int Largeur = 0;
+    int Hauteur = 0;
     bool operator==(const RectanglePlace&) const = default;
 };
 
 struct ReglagesPlacement {
-    bool stretch = false;
-    bool proportional = false;
-    bool center = false;
+    bool Stretch = false;
+    bool Proportional = false;
+    bool Center = false;
 };
 
 RectanglePlace PlaceImage(int w, int h, int cw, int ch, ReglagesPlacement reglages);

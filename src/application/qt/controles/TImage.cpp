@@ -17,7 +17,7 @@ void TImage::FixeReglages(ReglagesPlacement reglages) {
 
 QRect TImage::RectangleDessin() const {
     const RectanglePlace place = PlaceImage(image_.width(), image_.height(), width(), height(), reglages_);
-    return {place.gauche, place.haut, place.largeur, place.hauteur};
+    return {place.Gauche, place.Haut, place.Largeur, place.Hauteur};
 }
 
 void TImage::paintEvent(QPaintEvent*) {

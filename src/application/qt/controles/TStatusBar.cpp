@@ -23,9 +23,9 @@ void TStatusBar::FixePanneaux(std::vector<Panneau> panneaux) {
 
 QRect TStatusBar::RectanglePanneau(std::size_t i) const {
     int gauche = 0;
-    for (std::size_t j = 0; j < i; ++j) gauche += panneaux_[j].largeur;
+    for (std::size_t j = 0; j < i; ++j) gauche += panneaux_[j].Largeur;
     const bool dernier = i + 1 == panneaux_.size();
-    const int largeur = dernier ? width() - gauche : panneaux_[i].largeur - Ecart;
+    const int largeur = dernier ? width() - gauche : panneaux_[i].Largeur - Ecart;
     return {gauche, Ecart, largeur, height() - Ecart};
 }
 
@@ -37,7 +37,7 @@ void TStatusBar::paintEvent(QPaintEvent*) {
         const QRect cadre = RectanglePanneau(i);
         qDrawShadePanel(&peintre, cadre, palette(), true, 1);
         peintre.drawText(cadre.adjusted(Marge, 0, -Marge, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-                         panneaux_[i].texte);
+                         panneaux_[i].Texte);
     }
 }
 

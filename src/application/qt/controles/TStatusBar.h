@@ -11,8 +11,8 @@
 #include <vector>
 
 struct Panneau {
-    int largeur = 0;
-    QString texte;
+    int Largeur = 0;
+    QString Texte;
 };
 
 class TStatusBar : public QWidget {
