@@ -7,7 +7,8 @@
 set -euo pipefail
 
 paquets=(
-  build-essential g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
+  build-essential g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format git
+  g++-mingw-w64-i686 googletest
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev
