@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the whole suite
-# in the default build, again under the address and undefined-behaviour
+# in the default build, the Debian package built from it, installed, run and
+# removed, the suite again under the address and undefined-behaviour
 # sanitizers, then each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,6 +12,10 @@ for preset in defaut sanitiseurs; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
+  if [ "$preset" = defaut ]; then
+    echo "=== paquet ==="
+    bash outils/teste-paquet.sh
+  fi
 done
 
 echo "=== fuzz ==="
