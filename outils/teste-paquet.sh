@@ -54,6 +54,7 @@ if grep -E '^[EW]:' <<<"$avis" | grep -vq 'cid-desktopapp-is-not-rdns'; then
   echo "description AppStream refusée"
   exit 1
 fi
+echo "(description AppStream admise : seul reste l'identifiant sans nom de domaine)"
 desktop-file-validate "$travail/contenu/usr/share/applications/$nom.desktop"
 
 if dpkg-query -W -f='${Status}' "$nom" 2>/dev/null | grep -q 'install ok installed'; then
