@@ -3,7 +3,8 @@
 # benchmarks need: compilers, CMake and Ninja, Qt 6, libjpeg-turbo,
 # GoogleTest and Google Benchmark, the glibc locales the tests use, the
 # fonts that stand in for the Windows faces of the window, and the X tools
-# the end-to-end tests drive. Packages already present are left alone.
+# the end-to-end tests drive, and the tools that build the Debian package and
+# check it. Packages already present are left alone.
 set -euo pipefail
 
 paquets=(
@@ -16,6 +17,7 @@ paquets=(
   fonts-liberation2 fonts-comic-neue fontconfig
   xvfb xauth xdotool xclip imagemagick x11-utils
   strace python3
+  dpkg-dev file lintian appstream desktop-file-utils
 )
 
 manquants=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then checks and tests everything: the format of
 # every C++ file, the shared code against the Windows headers, the whole
-# suite in the default build and again under the address and
-# undefined-behaviour sanitizers, then each fuzz target for a bounded time.
+# suite in the default build, the Debian package built from it, installed,
+# run and removed, the suite again under the address and undefined-behaviour
+# sanitizers, then each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash outils/installe.sh
@@ -17,6 +18,10 @@ for preset in defaut sanitiseurs; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
+  if [ "$preset" = defaut ]; then
+    echo "=== paquet ==="
+    bash outils/teste-paquet.sh
+  fi
 done
 
 echo "=== fuzz ==="
