@@ -6,15 +6,21 @@
 
 namespace {
 const Texte SeparateurRapport(" : ");
-}
+// The field of the date, the last that the verdict and the report read.
+constexpr int ChampDate = 7;
+}  // namespace
 
 void DebuteVerification() { NbErreurs = 1; }
 
-void LitEnregistrement() {
+void LitEnregistrement(ChampsLus champs) {
     LitLigne(FichierExport, Ligne);
     PasseLigne(FichierExport);
     ControleES();
-    for (int k = 1; k <= NbChamps - 1; ++k) DecoupeChamp(Ligne, Champ, k);
+    if (champs == ChampsLus::DuRapport && NbChamps > ChampDate) {
+        DecoupeChamps(Ligne, Champ, 1, ChampDate);
+        return;
+    }
+    DecoupeChamps(Ligne, Champ, 1, NbChamps - 1);
     // Before any survey NbChamps is 0: there is no last field to fill then.
     if (TableChamps::Contient(NbChamps)) Champ[NbChamps] = Ligne;
 }
@@ -31,10 +37,10 @@ Texte LigneRapport() {
     return ligne;
 }
 
-void VerifieEnregistrements(ObservateurVerification& observateur) {
+void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus champs) {
     for (std::int32_t n = 0; n < NbLignes; ++n) {
         observateur.Avance(n);
-        LitEnregistrement();
+        LitEnregistrement(champs);
         if (n % 10 == 0) observateur.MontreProgression();
         if (!DateValide(Champ[7])) {
             observateur.AjouteLigneRapport(LigneRapport());

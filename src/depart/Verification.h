@@ -21,12 +21,22 @@ public:
     virtual void AjouteLigneRapport(const Texte& ligne) = 0;
 };
 
+// Which fields a record read fills.
+enum class ChampsLus {
+    // Champ[1] to Champ[NbChamps], the last field taking the rest of the
+    // line: the table as the window keeps it.
+    DuType,
+    // Champ[1] to Champ[7] only, the rest left in Ligne: every field that the
+    // verdict and the report read (fields 3 and 7 are cut by the first seven
+    // steps for every kind), for a caller that keeps no table.
+    DuRapport,
+};
+
 // Sets NbErreurs to 1, before the first record.
 void DebuteVerification();
 
-// Reads the next line into Ligne and cuts it into Champ[1] to Champ[NbChamps],
-// the last field taking the rest of the line.
-void LitEnregistrement();
+// Reads the next line into Ligne and cuts it into the fields asked for.
+void LitEnregistrement(ChampsLus champs = ChampsLus::DuType);
 
 // Whether the text is a date under the regional settings. Only the refusal of
 // a date is absorbed; any other failure goes up.
@@ -36,7 +46,7 @@ bool DateValide(const Texte& texte);
 Texte LigneRapport();
 
 // Reads and checks the NbLignes records, from the reader's current line on.
-void VerifieEnregistrements(ObservateurVerification& observateur);
+void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus champs = ChampsLus::DuType);
 
 // Closes FichierExport.
 void FermeExport();
