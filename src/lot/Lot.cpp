@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -40,7 +41,8 @@ int Echoue(const Terminal& terminal, std::ostream& messages, const Texte& messag
 }
 
 int SurvoleEtVerifie(const Texte& nom, const Terminal& terminal, std::ostream& rapport, std::ostream& messages) {
-    SurvoleExport(nom);
+    static std::vector<unsigned char> tampon(TailleTamponLot);
+    SurvoleExport(nom, tampon);
     if (!PorteLaMarque()) {
         EcritMessage(terminal, messages, ChaineRessource(Msg::PasUnExport));
         return StatutLot::Echec;
@@ -52,7 +54,7 @@ int SurvoleEtVerifie(const Texte& nom, const Terminal& terminal, std::ostream& r
 
     DebuteVerification();
     RapportSurFlux observateur(terminal, rapport);
-    VerifieEnregistrements(observateur);
+    VerifieEnregistrements(observateur, ChampsLus::DuRapport);
     FermeExport();
     rapport.flush();
     if (DatesRefusees()) {
