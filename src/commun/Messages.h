@@ -57,6 +57,7 @@ inline constexpr std::uint16_t AnneeParEre = 221;
 inline constexpr std::uint16_t AnneeEnCours = 222;
 inline constexpr std::uint16_t CaractereVisible = 225;
 inline constexpr std::uint16_t CaractereParCode = 226;
+inline constexpr std::uint16_t AvantRaison = 227;
 inline constexpr std::uint16_t NomsMois = 231;
 }  // namespace Msg
 

@@ -25,9 +25,9 @@ void LitEnregistrement(ChampsLus champs) {
     if (TableChamps::Contient(NbChamps)) Champ[NbChamps] = Ligne;
 }
 
-bool DateValide(const Texte& texte) {
+bool DateValide(const Texte& texte, RaisonRefus* raison) {
     TDateSerie date;
-    return TenteReconnaitDate(texte.Vue(), date);
+    return TenteReconnaitDate(texte.Vue(), date, raison);
 }
 
 Texte LigneRapport() {
@@ -37,12 +37,12 @@ Texte LigneRapport() {
     return ligne;
 }
 
-void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus champs) {
+void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus champs, RaisonRefus* raison) {
     for (std::int32_t n = 0; n < NbLignes; ++n) {
         observateur.Avance(n);
         LitEnregistrement(champs);
         if (n % 10 == 0) observateur.MontreProgression();
-        if (!DateValide(Champ[7])) {
+        if (!DateValide(Champ[7], raison)) {
             observateur.AjouteLigneRapport(LigneRapport());
             // 1 + 2^31 - 1 refusals would pass the 32-bit range: it wraps.
             NbErreurs = static_cast<std::int32_t>(static_cast<std::uint32_t>(NbErreurs) + 1u);

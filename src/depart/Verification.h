@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+struct RaisonRefus;
+
 // What the check loop reports to whoever drives it (the window's progress bar
 // and report box, or the companion's standard output).
 class ObservateurVerification {
@@ -38,15 +40,19 @@ void DebuteVerification();
 // Reads the next line into Ligne and cuts it into the fields asked for.
 void LitEnregistrement(ChampsLus champs = ChampsLus::DuType);
 
-// Whether the text is a date under the regional settings. Only the refusal of
-// a date is absorbed; any other failure goes up.
-bool DateValide(const Texte& texte);
+// Whether the text is a date under the regional settings; when raison is
+// given, it receives why a refused text was refused. Only the refusal of a
+// date is absorbed; any other failure goes up.
+bool DateValide(const Texte& texte, RaisonRefus* raison = nullptr);
 
 // Champ[3], " : ", Champ[7].
 Texte LigneRapport();
 
 // Reads and checks the NbLignes records, from the reader's current line on.
-void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus champs = ChampsLus::DuType);
+// When raison is given, it holds the reason of each refused date while the
+// observer is told of that date.
+void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus champs = ChampsLus::DuType,
+                            RaisonRefus* raison = nullptr);
 
 // Closes FichierExport.
 void FermeExport();
