@@ -4,20 +4,30 @@
 #include <cerrno>
 #include <iconv.h>
 #include <langinfo.h>
+#include <map>
 #include <stdexcept>
 
 namespace {
 
-// One iconv descriptor for the length of a conversion.
+// The iconv descriptor of a conversion, opened at its first use on the
+// thread and kept, so that converting many short texts (report lines) costs
+// no opening each.
+iconv_t Descripteur(const std::string& vers, const std::string& de) {
+    thread_local std::map<std::pair<std::string, std::string>, iconv_t> ouverts;
+    const auto cle = std::make_pair(vers, de);
+    if (const auto trouve = ouverts.find(cle); trouve != ouverts.end()) return trouve->second;
+    const iconv_t cd = iconv_open(vers.c_str(), de.c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("iconv: conversion " + de + " -> " + vers + " indisponible");
+    return ouverts.emplace(cle, cd).first->second;
+}
+
+// One conversion through the thread's descriptor, from its initial state.
 class Convertisseur {
 public:
-    Convertisseur(const std::string& vers, const std::string& de) : cd_(iconv_open(vers.c_str(), de.c_str())) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("iconv: conversion " + de + " -> " + vers + " indisponible");
+    Convertisseur(const std::string& vers, const std::string& de) : cd_(Descripteur(vers, de)) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     }
-    ~Convertisseur() { iconv_close(cd_); }
-    Convertisseur(const Convertisseur&) = delete;
-    Convertisseur& operator=(const Convertisseur&) = delete;
 
     // Converts what it can; calls remplace(entree restante, sortie) at each
     // sequence it cannot convert, which must consume at least one byte.
