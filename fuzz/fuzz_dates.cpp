@@ -1,8 +1,11 @@
 // Random texts recognised under random settings: the first bytes choose the
 // pattern, separator, Far-East data, eras, language and clock year; the rest
 // is the text. Any input must give a verdict, the same with and without
-// raising, and never a crash or undefined behaviour.
+// raising and with and without asking why; every refusal must have a reason
+// and its phrase, no acceptance a reason; never a crash or undefined
+// behaviour.
 #include "commun/Exceptions.h"
+#include "dates/RaisonRefus.h"
 #include "dates/ReconnaitDate.h"
 #include "support/ReglagesFrancais.h"
 
@@ -75,6 +78,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const std::string texte(lecteur.Reste());
     TDateSerie sansLever = 0;
     const bool accepte = TenteReconnaitDate(texte, sansLever);
+    RaisonRefus raison;
+    TDateSerie avecRaison = 0;
+    if (TenteReconnaitDate(texte, avecRaison, &raison) != accepte || (accepte && avecRaison != sansLever)) std::abort();
+    if (accepte != (raison.Motif == MotifRefus::Aucun) || accepte != ExpliqueRefus(raison, texte).EstVide())
+        std::abort();
     try {
         const TDateSerie date = ReconnaitDate(texte);
         if (!accepte || date != sansLever) std::abort();

@@ -1,9 +1,10 @@
 // Drives the line reader and field splitting over random files: every input
-// is written to a file, counted, read again after the rewind, and each line
-// cut into 64 fields. The lines must be those of a plain restatement of the
-// line rules, the same on both passes, and the fields and the rest of each
-// line must give the line back, with or without Far-East lead bytes (chosen
-// by the first byte of the input).
+// is written to a file, counted, read again after the rewind, read once more
+// through the companion's large buffer, and each line cut into 64 fields.
+// The lines must be those of a plain restatement of the line rules, the same
+// on every pass, and the fields and the rest of each line must give the line
+// back, with or without Far-East lead bytes (chosen by the first byte of the
+// input).
 #include "dates/ChargeReglagesDate.h"
 #include "exportfile/DecoupageChamps.h"
 #include "exportfile/LecteurLignes.h"
@@ -118,7 +119,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     FermeFichier(fichier);
     ControleES();
 
-    if (comptees != relues || comptees != LignesAttendues(octets)) std::abort();
+    static std::vector<unsigned char> grand(TailleTamponLot);
+    AssocieNom(fichier, Texte(NomFichier()));
+    DonneTampon(fichier, grand.data(), TailleTamponLot);
+    OuvreLecture(fichier);
+    ControleES();
+    const std::vector<std::string> parGrandTampon = LitLignes(fichier);
+    FermeFichier(fichier);
+    ControleES();
+
+    if (comptees != relues || comptees != parGrandTampon || comptees != LignesAttendues(octets)) std::abort();
     for (const std::string& ligne : comptees) VerifieDecoupage(ligne);
     std::filesystem::remove(NomFichier());
     return 0;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, on a Debian machine, everything the tool, its tests and its
 # benchmarks need: compilers, CMake and Ninja, Qt 6, libjpeg-turbo,
-# GoogleTest and Google Benchmark, the glibc locales the tests use, the
+# nlohmann-json and CLI11 (the companion's JSON and options), GoogleTest and
+# Google Benchmark, the glibc locales the tests use, the
 # fonts that stand in for the Windows faces of the window, and the X tools
 # the end-to-end tests drive, and the tools that build the Debian package and
 # check it. Packages already present are left alone.
@@ -13,6 +14,7 @@ paquets=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev
+  nlohmann-json3-dev libcli11-dev
   locales-all
   fonts-liberation2 fonts-comic-neue fontconfig
   xvfb xauth xdotool xclip imagemagick x11-utils

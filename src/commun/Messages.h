@@ -33,6 +33,32 @@ inline constexpr std::uint16_t Naissances = 10;
 inline constexpr std::uint16_t Mariages = 11;
 inline constexpr std::uint16_t Deces = 12;
 inline constexpr std::uint16_t Divers = 13;
+
+// Why a date is refused; the notes on its year, the two ways of showing a
+// character, and the months' names (January at NomsMois, December 11 after).
+inline constexpr std::uint16_t RaisonDateVide = 200;
+inline constexpr std::uint16_t RaisonNombreSeul = 201;
+inline constexpr std::uint16_t RaisonPasDeNombreAuDebut = 202;
+inline constexpr std::uint16_t RaisonAucunNombre = 203;
+inline constexpr std::uint16_t RaisonNombreManquantEnFin = 204;
+inline constexpr std::uint16_t RaisonNombreManquant = 205;
+inline constexpr std::uint16_t RaisonSeparateur = 206;
+inline constexpr std::uint16_t RaisonChiffreEnTrop = 207;
+inline constexpr std::uint16_t RaisonTexteEnTrop = 208;
+inline constexpr std::uint16_t RaisonTexteTropLong = 209;
+inline constexpr std::uint16_t RaisonAnnee = 210;
+inline constexpr std::uint16_t RaisonMoisZero = 211;
+inline constexpr std::uint16_t RaisonMoisTrop = 212;
+inline constexpr std::uint16_t RaisonJourZero = 213;
+inline constexpr std::uint16_t RaisonNonBissextile = 214;
+inline constexpr std::uint16_t RaisonJourTrop = 215;
+inline constexpr std::uint16_t AnneeParFenetre = 220;
+inline constexpr std::uint16_t AnneeParEre = 221;
+inline constexpr std::uint16_t AnneeEnCours = 222;
+inline constexpr std::uint16_t CaractereVisible = 225;
+inline constexpr std::uint16_t CaractereParCode = 226;
+inline constexpr std::uint16_t AvantRaison = 227;
+inline constexpr std::uint16_t NomsMois = 231;
 }  // namespace Msg
 
 // The code page in which the table's texts are kept.

@@ -84,6 +84,61 @@ void PasseTexteFinal(std::string_view texte, std::int32_t& position) {
              !CommenceParSymbole(texte, position, ReglagesDate.SymbolePM));
 }
 
+// Keeps why the scan refused, when the caller asked for it; always false,
+// so that a refusal reads "return Refuse(...)".
+bool Refuse(RaisonRefus* raison, const RaisonRefus& pourquoi) {
+    if (raison != nullptr) *raison = pourquoi;
+    return false;
+}
+
+// The character at the position, or the end of the text (position 0).
+RaisonRefus CaractereA(MotifRefus motif, std::string_view texte, std::int32_t position) {
+    RaisonRefus raison;
+    raison.Motif = motif;
+    raison.Separateur = ReglagesDate.SeparateurDate;
+    if (DansTexte(texte, position)) {
+        raison.Position = position;
+        raison.Longueur = LongueurCaractereA(texte, position);
+    }
+    return raison;
+}
+
+// No number where the rang-th one should stand (a text of blanks has none).
+RaisonRefus NombreManquant(std::string_view texte, std::int32_t position, std::uint8_t rang) {
+    if (rang == 1 && texte.find_first_not_of(static_cast<char>(Blanc)) == std::string_view::npos)
+        return CaractereA(MotifRefus::DateVide, texte, 0);
+    RaisonRefus raison = CaractereA(MotifRefus::NombreManquant, texte, position);
+    raison.Rang = rang;
+    return raison;
+}
+
+// No separator after the first number, which ended at finNombre: the end of
+// the text, a digit beyond four significant ones, or another character.
+RaisonRefus SeparateurManquant(std::string_view texte, std::int32_t position, std::int32_t finNombre,
+                               std::uint16_t nombre) {
+    if (!DansTexte(texte, position)) return CaractereA(MotifRefus::NombreSeul, texte, 0);
+    if (position == finNombre && EstChiffre(OctetA(texte, position))) {
+        RaisonRefus raison = CaractereA(MotifRefus::ChiffreEnTrop, texte, position);
+        raison.Nombre = nombre;
+        return raison;
+    }
+    return CaractereA(MotifRefus::SeparateurInattendu, texte, position);
+}
+
+// A day that the calendar does not have, with where its year came from.
+RaisonRefus HorsCalendrier(std::uint16_t annee, std::uint16_t mois, std::uint16_t jour, OrigineAnnee origine,
+                           std::uint16_t anneeTapee) {
+    RaisonRefus raison;
+    raison.Motif = MotifCalendrier(annee, mois, jour);
+    raison.Annee = annee;
+    raison.Mois = mois;
+    raison.Jour = jour;
+    raison.Origine = origine;
+    raison.Nombre = anneeTapee;
+    if (raison.Motif == MotifRefus::JourTrop) raison.JoursDuMois = JoursDansMois(annee, mois);
+    return raison;
+}
+
 }  // namespace
 
 TOrdreDate DeduitOrdreDate(std::string_view modele) {
@@ -132,7 +187,7 @@ void AvanceAuChiffre(std::string_view texte, std::int32_t& position) {
         position += LongueurCaractereA(texte, position);
 }
 
-bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& date) {
+bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& date, RaisonRefus* raison) {
     const std::string_view modele = ReglagesDate.FormatDateCourt.Vue();
     const TOrdreDate ordre = DeduitOrdreDate(modele);
     const LecturesModele lectures = LitModele(modele);
@@ -141,13 +196,16 @@ bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& dat
 
     std::uint16_t n1 = 0, n2 = 0, n3 = 0;
     std::uint8_t l1 = 0, l2 = 0, l3 = 0;
-    if (!LitNombre(texte, position, n1, l1) || !LitSeparateur(texte, position, separateur) ||
-        !LitNombre(texte, position, n2, l2))
-        return false;
+    if (!LitNombre(texte, position, n1, l1)) return Refuse(raison, NombreManquant(texte, position, 1));
+    const std::int32_t finN1 = position;
+    if (!LitSeparateur(texte, position, separateur))
+        return Refuse(raison, SeparateurManquant(texte, position, finN1, n1));
+    if (!LitNombre(texte, position, n2, l2)) return Refuse(raison, NombreManquant(texte, position, 2));
 
-    std::uint16_t annee = 0, mois = 0, jour = 0;
+    std::uint16_t annee = 0, mois = 0, jour = 0, anneeTapee = 0;
+    OrigineAnnee origine = OrigineAnnee::AnneeCourante;
     if (LitSeparateur(texte, position, separateur)) {
-        if (!LitNombre(texte, position, n3, l3)) return false;
+        if (!LitNombre(texte, position, n3, l3)) return Refuse(raison, NombreManquant(texte, position, 3));
         std::uint8_t chiffresAnnee = l3;
         switch (ordre) {
         case TOrdreDate::MJA:
@@ -167,8 +225,15 @@ bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& dat
             chiffresAnnee = l1;
             break;
         }
-        if (decalageEre > 0) annee = AnneeDEre(annee, decalageEre);
-        else if (chiffresAnnee <= 2) annee = AppliqueFenetreSiecle(annee);
+        anneeTapee = annee;
+        origine = OrigineAnnee::Tapee;
+        if (decalageEre > 0) {
+            annee = AnneeDEre(annee, decalageEre);
+            origine = OrigineAnnee::Ere;
+        } else if (chiffresAnnee <= 2) {
+            annee = AppliqueFenetreSiecle(annee);
+            origine = OrigineAnnee::FenetreSiecle;
+        }
     } else {
         annee = AnneeCourante();
         const bool jourDabord = ordre == TOrdreDate::JMA;
@@ -178,5 +243,6 @@ bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& dat
     LitSeparateur(texte, position, separateur);
     SauteBlancs(texte, position);
     if (lectures.NomDuJour) PasseTexteFinal(texte, position);
-    return ComposeDate(annee, mois, jour, date);
+    if (ComposeDate(annee, mois, jour, date)) return true;
+    return Refuse(raison, HorsCalendrier(annee, mois, jour, origine, anneeTapee));
 }

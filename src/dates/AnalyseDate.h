@@ -3,6 +3,7 @@
 // from 1; a position past the last byte means the text is used up.
 #pragma once
 
+#include "dates/RaisonRefus.h"
 #include "dates/ReconnaitDate.h"
 
 #include <cstdint>
@@ -26,5 +27,6 @@ bool LitSeparateur(std::string_view texte, std::int32_t& position, unsigned char
 // Past everything up to the first digit, two-byte characters whole.
 void AvanceAuChiffre(std::string_view texte, std::int32_t& position);
 
-// One date from the position, which ends after what was consumed.
-bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& date);
+// One date from the position, which ends after what was consumed. On a
+// refusal, raison (when given) receives why.
+bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& date, RaisonRefus* raison = nullptr);

@@ -41,11 +41,25 @@ std::uint16_t Modulo65536(std::int64_t annee) { return static_cast<std::uint16_t
 
 bool EstBissextile(std::uint16_t annee) { return std::chrono::year(annee).is_leap(); }
 
+std::uint16_t JoursDansMois(std::uint16_t annee, std::uint16_t mois) {
+    const std::chrono::year_month_day_last dernier{std::chrono::year(annee),
+                                                   std::chrono::month_day_last(std::chrono::month(mois))};
+    return static_cast<std::uint16_t>(static_cast<unsigned>(dernier.day()));
+}
+
+MotifRefus MotifCalendrier(std::uint16_t annee, std::uint16_t mois, std::uint16_t jour) {
+    if (annee < 1 || annee > 9999) return MotifRefus::AnneeHorsLimites;
+    if (mois < 1) return MotifRefus::MoisZero;
+    if (mois > 12) return MotifRefus::MoisTrop;
+    if (jour < 1) return MotifRefus::JourZero;
+    if (jour > JoursDansMois(annee, mois)) return MotifRefus::JourTrop;
+    return MotifRefus::Aucun;
+}
+
 bool ComposeDate(std::uint16_t annee, std::uint16_t mois, std::uint16_t jour, TDateSerie& date) {
-    if (annee < 1 || annee > 9999 || mois < 1 || mois > 12 || jour < 1 || jour > 31) return false;
+    if (MotifCalendrier(annee, mois, jour) != MotifRefus::Aucun) return false;
     const std::chrono::year_month_day jourCalendrier{std::chrono::year(annee), std::chrono::month(mois),
                                                      std::chrono::day(jour)};
-    if (!jourCalendrier.ok()) return false;
     date = static_cast<TDateSerie>(std::chrono::sys_days(jourCalendrier).time_since_epoch().count() + SerieEpoqueUnix);
     return true;
 }

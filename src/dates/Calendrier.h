@@ -2,6 +2,7 @@
 // day count, the current year of the clock, and years counted in an era.
 #pragma once
 
+#include "dates/RaisonRefus.h"
 #include "dates/ReconnaitDate.h"
 
 #include <cstdint>
@@ -9,6 +10,13 @@
 
 // Whether the year is a leap year of the Gregorian calendar (every year).
 bool EstBissextile(std::uint16_t annee);
+
+// The number of days of the month (1 to 12) in that year.
+std::uint16_t JoursDansMois(std::uint16_t annee, std::uint16_t mois);
+
+// Why the day does not exist between the years 1 and 9999, the year checked
+// first, then the month, then the day; Aucun when it exists.
+MotifRefus MotifCalendrier(std::uint16_t annee, std::uint16_t mois, std::uint16_t jour);
 
 // Whether the day exists between the years 1 and 9999, and its serial number
 // (days since 30 December 1899).

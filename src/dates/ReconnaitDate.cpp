@@ -7,11 +7,23 @@
 
 #include <limits>
 
-bool TenteReconnaitDate(std::string_view texte, TDateSerie& date) {
-    if (texte.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return false;
+bool TenteReconnaitDate(std::string_view texte, TDateSerie& date, RaisonRefus* raison) {
+    if (raison != nullptr) *raison = {};
+    if (texte.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+        if (raison != nullptr) raison->Motif = MotifRefus::TexteTropLong;
+        return false;
+    }
     std::int32_t position = 1;
     TDateSerie lue = 0;
-    if (!AnalyseDate(texte, position, lue) || static_cast<std::size_t>(position) <= texte.size()) return false;
+    if (!AnalyseDate(texte, position, lue, raison)) return false;
+    if (static_cast<std::size_t>(position) <= texte.size()) {
+        if (raison != nullptr) {
+            raison->Motif = MotifRefus::TexteEnTrop;
+            raison->Position = position;
+            raison->Longueur = static_cast<std::int32_t>(texte.size()) - position + 1;
+        }
+        return false;
+    }
     date = lue;
     return true;
 }

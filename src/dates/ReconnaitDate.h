@@ -6,6 +6,8 @@
 
 #include <string_view>
 
+struct RaisonRefus;
+
 // Days since 30 December 1899.
 using TDateSerie = double;
 
@@ -14,5 +16,7 @@ using TDateSerie = double;
 TDateSerie ReconnaitDate(const Texte& texte);
 
 // The same verdict as ReconnaitDate, without raising on a refusal: true and the
-// date when the text is accepted. Neither allocates nor throws on either path.
-bool TenteReconnaitDate(std::string_view texte, TDateSerie& date);
+// date when the text is accepted. When raison is given, it receives why the
+// text was refused, or no reason when it was accepted: the same scan gives
+// both. Neither allocates nor throws on either path.
+bool TenteReconnaitDate(std::string_view texte, TDateSerie& date, RaisonRefus* raison = nullptr);

@@ -17,15 +17,16 @@ struct TypeConnu {
 
 }  // namespace
 
-void SurvoleExport(const Texte& nom) {
+void SurvoleExport(const Texte& nom, std::span<unsigned char> tampon) {
     NbLignes = 0;
-    OuvreFichierExport(nom);
+    OuvreFichierExport(nom, tampon);
     CompteLignes();
     RembobineExport();
 }
 
-void OuvreFichierExport(const Texte& nom) {
+void OuvreFichierExport(const Texte& nom, std::span<unsigned char> tampon) {
     AssocieNom(FichierExport, nom);
+    if (!tampon.empty()) DonneTampon(FichierExport, tampon.data(), static_cast<std::uint32_t>(tampon.size()));
     OuvreLecture(FichierExport);
     ControleES();
 }
@@ -49,9 +50,7 @@ void RembobineExport() {
 
 bool PorteLaMarque() { return PositionTexte(MarqueExport, Ligne) != 0; }
 
-void DecoupeEntete() {
-    for (int k = 1; k <= ChampsEntete; ++k) DecoupeChamp(Ligne, Champ, k);
-}
+void DecoupeEntete() { DecoupeChamps(Ligne, Champ, 1, ChampsEntete); }
 
 Texte ChoisitTypeActes() {
     static const TypeConnu types[] = {

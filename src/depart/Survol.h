@@ -6,13 +6,15 @@
 #include "commun/Texte.h"
 
 #include <cstdint>
+#include <span>
 
 // The survey's start: NbLignes = 0, then the three steps below in their
 // order, so that the file is counted and back at its first line.
-void SurvoleExport(const Texte& nom);
+void SurvoleExport(const Texte& nom, std::span<unsigned char> tampon = {});
 
-// Binds FichierExport to the file and opens it for reading.
-void OuvreFichierExport(const Texte& nom);
+// Binds FichierExport to the file and opens it for reading, through the
+// caller's buffer when one is given, else through the reader's own.
+void OuvreFichierExport(const Texte& nom, std::span<unsigned char> tampon = {});
 
 // Reads every line into Ligne, adding 1 to NbLignes for each (the count
 // wraps as a 32-bit value would).

@@ -6,22 +6,28 @@
 
 namespace {
 const Texte SeparateurRapport(" : ");
-}
+// The field of the date, the last that the verdict and the report read.
+constexpr int ChampDate = 7;
+}  // namespace
 
 void DebuteVerification() { NbErreurs = 1; }
 
-void LitEnregistrement() {
+void LitEnregistrement(ChampsLus champs) {
     LitLigne(FichierExport, Ligne);
     PasseLigne(FichierExport);
     ControleES();
-    for (int k = 1; k <= NbChamps - 1; ++k) DecoupeChamp(Ligne, Champ, k);
+    if (champs == ChampsLus::DuRapport && NbChamps > ChampDate) {
+        DecoupeChamps(Ligne, Champ, 1, ChampDate);
+        return;
+    }
+    DecoupeChamps(Ligne, Champ, 1, NbChamps - 1);
     // Before any survey NbChamps is 0: there is no last field to fill then.
     if (TableChamps::Contient(NbChamps)) Champ[NbChamps] = Ligne;
 }
 
-bool DateValide(const Texte& texte) {
+bool DateValide(const Texte& texte, RaisonRefus* raison) {
     TDateSerie date;
-    return TenteReconnaitDate(texte.Vue(), date);
+    return TenteReconnaitDate(texte.Vue(), date, raison);
 }
 
 Texte LigneRapport() {
@@ -31,12 +37,12 @@ Texte LigneRapport() {
     return ligne;
 }
 
-void VerifieEnregistrements(ObservateurVerification& observateur) {
+void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus champs, RaisonRefus* raison) {
     for (std::int32_t n = 0; n < NbLignes; ++n) {
         observateur.Avance(n);
-        LitEnregistrement();
+        LitEnregistrement(champs);
         if (n % 10 == 0) observateur.MontreProgression();
-        if (!DateValide(Champ[7])) {
+        if (!DateValide(Champ[7], raison)) {
             observateur.AjouteLigneRapport(LigneRapport());
             // 1 + 2^31 - 1 refusals would pass the 32-bit range: it wraps.
             NbErreurs = static_cast<std::int32_t>(static_cast<std::uint32_t>(NbErreurs) + 1u);

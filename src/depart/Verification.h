@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+struct RaisonRefus;
+
 // What the check loop reports to whoever drives it (the window's progress bar
 // and report box, or the companion's standard output).
 class ObservateurVerification {
@@ -21,22 +23,36 @@ public:
     virtual void AjouteLigneRapport(const Texte& ligne) = 0;
 };
 
+// Which fields a record read fills.
+enum class ChampsLus {
+    // Champ[1] to Champ[NbChamps], the last field taking the rest of the
+    // line: the table as the window keeps it.
+    DuType,
+    // Champ[1] to Champ[7] only, the rest left in Ligne: every field that the
+    // verdict and the report read (fields 3 and 7 are cut by the first seven
+    // steps for every kind), for a caller that keeps no table.
+    DuRapport,
+};
+
 // Sets NbErreurs to 1, before the first record.
 void DebuteVerification();
 
-// Reads the next line into Ligne and cuts it into Champ[1] to Champ[NbChamps],
-// the last field taking the rest of the line.
-void LitEnregistrement();
+// Reads the next line into Ligne and cuts it into the fields asked for.
+void LitEnregistrement(ChampsLus champs = ChampsLus::DuType);
 
-// Whether the text is a date under the regional settings. Only the refusal of
-// a date is absorbed; any other failure goes up.
-bool DateValide(const Texte& texte);
+// Whether the text is a date under the regional settings; when raison is
+// given, it receives why a refused text was refused. Only the refusal of a
+// date is absorbed; any other failure goes up.
+bool DateValide(const Texte& texte, RaisonRefus* raison = nullptr);
 
 // Champ[3], " : ", Champ[7].
 Texte LigneRapport();
 
 // Reads and checks the NbLignes records, from the reader's current line on.
-void VerifieEnregistrements(ObservateurVerification& observateur);
+// When raison is given, it holds the reason of each refused date while the
+// observer is told of that date.
+void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus champs = ChampsLus::DuType,
+                            RaisonRefus* raison = nullptr);
 
 // Closes FichierExport.
 void FermeExport();

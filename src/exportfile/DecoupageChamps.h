@@ -24,3 +24,7 @@ bool TextesEgaux(const Texte& a, const Texte& b);
 // what follows the first ";". Without a ";" the field becomes empty and ligne
 // stays whole. A k outside 1 to 64 changes nothing.
 void DecoupeChamp(Texte& ligne, TableChamps& champ, int k);
+
+// The same as DecoupeChamp for k = premier to dernier in turn, in one pass
+// over the line: ligne is shortened once, at the end.
+void DecoupeChamps(Texte& ligne, TableChamps& champ, int premier, int dernier);

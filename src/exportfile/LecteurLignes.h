@@ -22,6 +22,9 @@ inline constexpr std::uint16_t DrapeauFinCtrlZ = 1;
 // What binding puts in Drapeaux; nothing changes it.
 inline constexpr std::uint16_t DrapeauxParDefaut = DrapeauFinCtrlZ;
 inline constexpr std::uint32_t TailleTamponLecteur = 128;
+// The buffer that a caller reading whole batches of exports gives the reader
+// (the companion): the size that measured fastest.
+inline constexpr std::uint32_t TailleTamponLot = 64 * 1024;
 
 // One file variable. All zero (as a global starts) means not bound. It owns
 // the open file and its buffer, so it cannot be copied.
@@ -56,6 +59,11 @@ struct LecteurLignes {
 };
 
 void AssocieNom(LecteurLignes& fichier, const Texte& nom);
+// Points a bound variable, before it is opened, at a buffer of the caller's
+// instead of its own 128 bytes: each fill then reads up to taille bytes
+// (at least 1). The buffer must outlive the reading; binding again puts the
+// variable's own buffer back. The lines read are the same whatever the size.
+void DonneTampon(LecteurLignes& fichier, unsigned char* adresse, std::uint32_t taille);
 void OuvreLecture(LecteurLignes& fichier);
 bool FinDeFichier(LecteurLignes& fichier);
 void LitLigne(LecteurLignes& fichier, Texte& texte);

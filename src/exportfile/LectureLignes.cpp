@@ -7,6 +7,7 @@
 // that physical line is skipped by PasseLigne, so reading resumes at the next
 // line whatever the Ctrl-Z's place in the buffer.
 #include "exportfile/LecteurLignes.h"
+#include "exportfile/RechercheOctets.h"
 #include "exportfile/TamponLecteur.h"
 
 #include <limits>
@@ -18,17 +19,13 @@ namespace {
 
 constexpr std::size_t LongueurMaxTexte = std::numeric_limits<std::int32_t>::max();
 
-bool EstOctetDeFin(unsigned char octet) { return octet == LF || octet == CR || octet == CtrlZ; }
-
 // Appends the run of ordinary bytes from the read position; false, with a
 // code pending, when the text would grow beyond what a text or the memory
 // can hold.
 bool AjouteOctetsOrdinaires(LecteurLignes& fichier, std::string& texte) {
     const unsigned char* debut = fichier.AdresseTampon + fichier.PositionLecture;
     const unsigned char* fin = fichier.AdresseTampon + fichier.FinDonnees;
-    const unsigned char* courant = debut;
-    while (courant != fin && !EstOctetDeFin(*courant)) ++courant;
-    const auto nombre = static_cast<std::size_t>(courant - debut);
+    const auto nombre = static_cast<std::size_t>(PremierParmi(debut, fin, std::array{LF, CR, CtrlZ}) - debut);
     if (nombre > LongueurMaxTexte - texte.size()) {
         CodeES = CodeFichier::LigneTropLongue;
         return false;

@@ -63,6 +63,13 @@ void AssocieNom(LecteurLignes& fichier, const Texte& nom) {
     fichier.Nom = nom;
 }
 
+void DonneTampon(LecteurLignes& fichier, unsigned char* adresse, std::uint32_t taille) {
+    fichier.AdresseTampon = adresse;
+    fichier.TailleTampon = taille;
+    fichier.PositionLecture = 0;
+    fichier.FinDonnees = 0;
+}
+
 void OuvreLecture(LecteurLignes& fichier) {
     if (!EstLie(fichier)) {
         CodeES = 102;

@@ -1,66 +1,172 @@
-// The companion's check of an export and its verdict on dates, over the same
-// survey and check steps as the window.
+// The companion's check of exports and its verdict on dates, over the same
+// survey and check steps as the window, written as text for the terminal or
+// as JSON Lines.
 #include "lot/Lot.h"
 
 #include "commun/Exceptions.h"
 #include "commun/MessageErreur.h"
 #include "commun/Messages.h"
+#include "dates/RaisonRefus.h"
 #include "dates/ReconnaitDate.h"
 #include "depart/Depart.h"
 #include "depart/Survol.h"
 #include "depart/Verification.h"
+#include "platform/pagedecode/PageDeCode.h"
 
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <new>
+#include <span>
 
 namespace {
 
-// Writes each refused date's report line as a line of the terminal.
-class RapportSurFlux : public ObservateurVerification {
-public:
-    RapportSurFlux(const Terminal& terminal, std::ostream& flux) : terminal_(terminal), flux_(flux) {}
-    void Avance(std::int32_t) override {}
-    void MontreProgression() override {}
-    void AjouteLigneRapport(const Texte& ligne) override { flux_ << terminal_.VersTerminal(ligne) << '\n'; }
+using Json = nlohmann::ordered_json;
 
-private:
-    const Terminal& terminal_;
-    std::ostream& flux_;
+// The reader's buffer for every file of the run.
+std::span<unsigned char> TamponLot() {
+    static std::vector<unsigned char> tampon(TailleTamponLot);
+    return tampon;
+}
+
+Texte AvecRaison(const Texte& refus, const RaisonRefus& raison, std::string_view date) {
+    return refus + ChaineRessource(Msg::AvantRaison) + ExpliqueRefus(raison, date);
+}
+
+// What the check of one file says, as it goes.
+class SortieFichier {
+public:
+    virtual ~SortieFichier() = default;
+    // The survey is done: kind of acts and NbLignes known.
+    virtual void Survol(const Texte& typeActes) = 0;
+    // The date of line numero (from 1) is refused; Champ holds its record.
+    virtual void Refus(std::int32_t numero, const Texte& ligneRapport, const RaisonRefus& raison) = 0;
+    virtual void Fin(const Texte& typeActes) = 0;
+    virtual void Echec(const Texte& message) = 0;
 };
 
-void EcritMessage(const Terminal& terminal, std::ostream& flux, const Texte& texte) {
-    flux << terminal.VersTerminal(texte) << '\n';
-}
+// Report lines "[nom:][numero:]field 3 : field 7[ — reason]" and messages
+// "[nom: ]message", converted for the terminal.
+class SortieTexte : public SortieFichier {
+public:
+    SortieTexte(const std::string& nom, bool nommer, const OptionsLot& options, const SortiesLot& sorties)
+        : nom_(nom), nommer_(nommer), options_(options), sorties_(sorties) {}
 
-int Echoue(const Terminal& terminal, std::ostream& messages, const Texte& message) {
-    EcritMessage(terminal, messages, AvecPointFinal(message));
-    return StatutLot::Echec;
-}
+    void Survol(const Texte& typeActes) override {
+        Message(Texte("Actes de : ") + typeActes);
+        Message(Texte("Nb d'actes : ") + Texte(std::to_string(NbLignes)));
+    }
+    void Refus(std::int32_t numero, const Texte& ligneRapport, const RaisonRefus& raison) override {
+        if (nommer_) sorties_.rapport << nom_ << ':';
+        if (options_.Numeros) sorties_.rapport << numero << ':';
+        const Texte ligne = options_.Pourquoi ? AvecRaison(ligneRapport, raison, Champ[7].Vue()) : ligneRapport;
+        sorties_.rapport << sorties_.terminal.VersTerminal(ligne) << '\n';
+    }
+    void Fin(const Texte&) override {
+        sorties_.rapport.flush();
+        Message(ChaineRessource(DatesRefusees() ? Msg::CopiezResultats : Msg::ControleTermine));
+    }
+    void Echec(const Texte& message) override {
+        sorties_.rapport.flush();
+        Message(message);
+    }
 
-int SurvoleEtVerifie(const Texte& nom, const Terminal& terminal, std::ostream& rapport, std::ostream& messages) {
-    SurvoleExport(nom);
+private:
+    void Message(const Texte& texte) {
+        if (nommer_) sorties_.messages << nom_ << ": ";
+        sorties_.messages << sorties_.terminal.VersTerminal(texte) << '\n';
+    }
+
+    const std::string& nom_;
+    bool nommer_;
+    const OptionsLot& options_;
+    const SortiesLot& sorties_;
+};
+
+// One object a line: each refused date, then the file's summary.
+class SortieJson : public SortieFichier {
+public:
+    SortieJson(const std::string& nom, const SortiesLot& sorties) : nom_(nom), sorties_(sorties) {}
+
+    void Survol(const Texte&) override {}
+    void Refus(std::int32_t numero, const Texte&, const RaisonRefus& raison) override {
+        Ecrit({{"objet", "refus"},
+               {"fichier", nom_},
+               {"ligne", numero},
+               {"champ3", Utf8(Champ[3])},
+               {"champ7", Utf8(Champ[7])},
+               {"raison", Utf8(ExpliqueRefus(raison, Champ[7].Vue()))}});
+    }
+    void Fin(const Texte& typeActes) override {
+        Ecrit({{"objet", "bilan"},
+               {"fichier", nom_},
+               {"actes", Utf8(typeActes)},
+               {"nb_actes", NbLignes},
+               {"nb_refusees", std::int64_t{NbErreurs} - 1}});
+    }
+    void Echec(const Texte& message) override {
+        Ecrit({{"objet", "bilan"}, {"fichier", nom_}, {"echec", Utf8(message)}});
+    }
+
+private:
+    std::string Utf8(const Texte& texte) const { return VersUtf8(texte.Vue(), sorties_.pageDeCode); }
+    // A file name that is not UTF-8 keeps its valid part.
+    void Ecrit(const Json& objet) {
+        sorties_.rapport << objet.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+    }
+
+    const std::string& nom_;
+    const SortiesLot& sorties_;
+};
+
+// Hands each refused date of the check loop to the file's output.
+class ObservateurLot : public ObservateurVerification {
+public:
+    ObservateurLot(SortieFichier& sortie, const RaisonRefus& raison) : sortie_(sortie), raison_(raison) {}
+    void Avance(std::int32_t n) override { numero_ = n + 1; }
+    void MontreProgression() override {}
+    void AjouteLigneRapport(const Texte& ligne) override { sortie_.Refus(numero_, ligne, raison_); }
+
+private:
+    SortieFichier& sortie_;
+    const RaisonRefus& raison_;
+    std::int32_t numero_ = 0;
+};
+
+// "Ouvre" then "Traite" on one file, from a fresh run-wide state, so that
+// nothing of the file before shows through.
+int SurvoleEtVerifie(const std::string& nom, SortieFichier& sortie, bool raisonVoulue) {
+    ReinitialiseDepart();
+    SurvoleExport(Texte(nom), TamponLot());
     if (!PorteLaMarque()) {
-        EcritMessage(terminal, messages, ChaineRessource(Msg::PasUnExport));
+        sortie.Echec(ChaineRessource(Msg::PasUnExport));
         return StatutLot::Echec;
     }
     DecoupeEntete();
     const Texte typeActes = ChoisitTypeActes();
-    EcritMessage(terminal, messages, Texte("Actes de : ") + typeActes);
-    EcritMessage(terminal, messages, Texte("Nb d'actes : ") + Texte(std::to_string(NbLignes)));
+    sortie.Survol(typeActes);
 
     DebuteVerification();
-    RapportSurFlux observateur(terminal, rapport);
-    VerifieEnregistrements(observateur);
+    RaisonRefus raison;
+    ObservateurLot observateur(sortie, raison);
+    VerifieEnregistrements(observateur, ChampsLus::DuRapport, raisonVoulue ? &raison : nullptr);
     FermeExport();
-    rapport.flush();
-    if (DatesRefusees()) {
-        EcritMessage(terminal, messages, ChaineRessource(Msg::CopiezResultats));
-        return StatutLot::DatesRefusees;
+    sortie.Fin(typeActes);
+    return DatesRefusees() ? StatutLot::DatesRefusees : StatutLot::Succes;
+}
+
+int VerifieUnExport(const std::string& nom, SortieFichier& sortie, bool raisonVoulue) {
+    try {
+        return SurvoleEtVerifie(nom, sortie, raisonVoulue);
+    } catch (const Exception& failure) {
+        sortie.Echec(AvecPointFinal(failure.Message()));
+    } catch (const std::bad_alloc&) {
+        sortie.Echec(AvecPointFinal(ChaineRessource(Msg::MemoireInsuffisante)));
     }
-    EcritMessage(terminal, messages, ChaineRessource(Msg::ControleTermine));
-    return StatutLot::Succes;
+    return StatutLot::Echec;
 }
 
 std::string DateIso(TDateSerie serie) {
@@ -75,27 +181,39 @@ std::string DateIso(TDateSerie serie) {
 
 }  // namespace
 
-int VerifieExportLot(const std::string& nomFichier, const Terminal& terminal, std::ostream& rapport,
-                     std::ostream& messages) {
-    try {
-        return SurvoleEtVerifie(Texte(nomFichier), terminal, rapport, messages);
-    } catch (const Exception& failure) {
-        rapport.flush();
-        return Echoue(terminal, messages, failure.Message());
-    } catch (const std::bad_alloc&) {
-        rapport.flush();
-        return Echoue(terminal, messages, ChaineRessource(Msg::MemoireInsuffisante));
+int VerifieExportsLot(const std::vector<std::string>& fichiers, const OptionsLot& options, const SortiesLot& sorties) {
+    const bool nommer = fichiers.size() > 1;
+    int statut = StatutLot::Succes;
+    for (const std::string& nom : fichiers) {
+        SortieTexte texte(nom, nommer, options, sorties);
+        SortieJson json(nom, sorties);
+        SortieFichier& sortie = options.Json ? static_cast<SortieFichier&>(json) : texte;
+        statut = std::max(statut, VerifieUnExport(nom, sortie, options.Json || options.Pourquoi));
     }
+    sorties.rapport.flush();
+    return statut;
 }
 
-int JugeDatesLot(const std::vector<std::string>& textes, const Terminal& terminal, std::ostream& sortie) {
+int JugeDatesLot(const std::vector<std::string>& textes, const OptionsLot& options, const SortiesLot& sorties) {
     int statut = StatutLot::Succes;
-    for (const std::string& texte : textes) {
-        try {
-            sortie << DateIso(ReconnaitDate(terminal.DepuisTerminal(texte))) << '\n';
-        } catch (const EConvertError& refus) {
-            EcritMessage(terminal, sortie, refus.Message());
-            statut = StatutLot::DatesRefusees;
+    for (const std::string& saisi : textes) {
+        const Texte texte = sorties.terminal.DepuisTerminal(saisi);
+        TDateSerie date = 0;
+        RaisonRefus raison;
+        const bool accepte = TenteReconnaitDate(texte.Vue(), date, &raison);
+        if (!accepte) statut = StatutLot::DatesRefusees;
+        if (options.Json) {
+            Json objet{{"objet", "date"}, {"texte", VersUtf8(texte.Vue(), sorties.pageDeCode)}};
+            if (accepte) objet["date"] = DateIso(date);
+            else objet["raison"] = VersUtf8(ExpliqueRefus(raison, texte.Vue()).Vue(), sorties.pageDeCode);
+            sorties.rapport << objet.dump() << '\n';
+        } else if (accepte) {
+            sorties.rapport << DateIso(date) << '\n';
+        } else {
+            const Texte refus = MessageRessource(Msg::DateIncorrecte, {texte});
+            sorties.rapport << sorties.terminal.VersTerminal(options.Pourquoi ? AvecRaison(refus, raison, texte.Vue())
+                                                                              : refus)
+                            << '\n';
         }
     }
     return statut;

@@ -1,6 +1,7 @@
 // Date recognition under settings other than French: orders, separators,
 // eras (Japanese-style and Korean), and the Far-East trailing text.
 #include "SerieAttendue.h"
+#include "dates/RaisonRefus.h"
 #include "dates/ReconnaitDate.h"
 #include "support/ReglagesFrancais.h"
 
@@ -143,6 +144,14 @@ TEST(Eres, Coreennes) {
                 {"XY 4359/05/12", Serie(2026, 5, 12)},
                 {"XY 100/05/12", Refus},
                 {"AB 59/05/12", Serie(2059, 5, 12)}});
+    // The year out of range is the one the era gave.
+    TDateSerie date = 0;
+    RaisonRefus raison;
+    EXPECT_FALSE(TenteReconnaitDate("XY 100/05/12", date, &raison));
+    EXPECT_EQ(raison.Motif, MotifRefus::AnneeHorsLimites);
+    EXPECT_EQ(raison.Annee, 63303);
+    EXPECT_EQ(raison.Origine, OrigineAnnee::Ere);
+    EXPECT_EQ(raison.Nombre, 100);
 }
 
 TEST(Eres, CaracteresADeuxOctets) {

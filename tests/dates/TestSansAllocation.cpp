@@ -1,5 +1,7 @@
 // Recognition on the hot path allocates nothing, on acceptance or refusal
-// without raising: every allocation of this program is counted.
+// without raising, with or without the refusal's reason: every allocation
+// of this program is counted.
+#include "dates/RaisonRefus.h"
 #include "dates/ReconnaitDate.h"
 #include "support/ReglagesFrancais.h"
 
@@ -33,8 +35,11 @@ TEST(SansAllocation, AcceptationEtRefusSansLever) {
     const std::string longue(1 << 20, ' ');
     const long avant = allocations;
     TDateSerie date = 0;
-    for (const char* texte : {"12/05/1850", " 1/1/5 ", "12/05", "31/02/1850", "", "12/05/1850x"})
+    RaisonRefus raison;
+    for (const char* texte : {"12/05/1850", " 1/1/5 ", "12/05", "31/02/1850", "", "12/05/1850x"}) {
         TenteReconnaitDate(texte, date);
+        TenteReconnaitDate(texte, date, &raison);
+    }
     TenteReconnaitDate(longue, date);
     EXPECT_EQ(ReconnaitDate(valide), -18129);
     EXPECT_EQ(allocations - avant, 0);

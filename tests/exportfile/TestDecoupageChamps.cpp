@@ -33,18 +33,24 @@ const CasDecoupe casDecoupe[] = {
     {"a\0b;c;d"s, 2, {"", ""}, "a\0b;c;d"s},
     {"a;b\0;c"s, 3, {"a", "", ""}, "b\0;c"s},
     {"\xE9t\xE9;\xFF;", 2, {"\xE9t\xE9", "\xFF"}, ""},
+    {std::string(40, 'a') + ";" + std::string(17, 'b') + ";c", 2, {std::string(40, 'a'), std::string(17, 'b')}, "c"},
 };
 
+// Step by step, and all the steps in one pass, give the same table.
 TEST(DecoupeChamp, DonneLesChampsEtLeResteDeLaTable) {
     for (const CasDecoupe& c : casDecoupe) {
-        TableChamps champ;
-        champ.Remplit(Texte("ancien"));
-        Texte ligne(c.ligne);
-        for (int k = 1; k <= c.pas; ++k) DecoupeChamp(ligne, champ, k);
-        for (int k = 1; k <= c.pas; ++k)
-            EXPECT_EQ(champ[k].Octets(), c.champs[static_cast<std::size_t>(k - 1)]) << c.ligne << " champ " << k;
-        EXPECT_EQ(champ[c.pas + 1], Texte("ancien")) << c.ligne;
-        EXPECT_EQ(ligne.Octets(), c.reste) << c.ligne;
+        for (const bool enUnePasse : {false, true}) {
+            TableChamps champ;
+            champ.Remplit(Texte("ancien"));
+            Texte ligne(c.ligne);
+            if (enUnePasse) DecoupeChamps(ligne, champ, 1, c.pas);
+            else
+                for (int k = 1; k <= c.pas; ++k) DecoupeChamp(ligne, champ, k);
+            for (int k = 1; k <= c.pas; ++k)
+                EXPECT_EQ(champ[k].Octets(), c.champs[static_cast<std::size_t>(k - 1)]) << c.ligne << " champ " << k;
+            EXPECT_EQ(champ[c.pas + 1], Texte("ancien")) << c.ligne;
+            EXPECT_EQ(ligne.Octets(), c.reste) << c.ligne;
+        }
     }
 }
 
@@ -133,6 +139,12 @@ TEST(PositionTexte, PasseLesSecondsOctetsEnExtremeOrient) {
         {";", "a\x81;", 0},          {";", "ab;", 3},
     };
     for (const CasPosition& c : cas) EXPECT_EQ(PositionTexte(Texte(c.motif), Texte(c.texte)), c.attendu) << c.texte;
+    TableChamps champ;
+    Texte ligne("\x81;a;\x81\x81;b");
+    DecoupeChamps(ligne, champ, 1, 2);
+    EXPECT_EQ(champ[1], Texte("\x81;a"));
+    EXPECT_EQ(champ[2], Texte("\x81\x81"));
+    EXPECT_EQ(ligne, Texte("b"));
     ReglagesDate.ExtremeOrient = false;
     EXPECT_EQ(PositionTexte(Texte(";"), Texte("\x81;a;")), 2);
     ReglagesDate = sauve;

@@ -1,13 +1,17 @@
 // controle-dates-lot end to end, on real files under fr_FR.UTF-8: exit
-// statuses, the report and its conversion to UTF-8, the messages, and the
-// verdict on dates.
+// statuses, the report and its conversion to UTF-8, the messages, batches of
+// files, line numbers, JSON Lines, the reasons of refusals, the verdict on
+// dates, and the help against the manual page.
 #include "LanceProgramme.h"
 
 #include "depart/OutilsExport.h"
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <chrono>
+#include <sstream>
 
 namespace {
 
@@ -112,11 +116,15 @@ TEST_P(UsageDuCompagnon, RepondEnFrancais) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, UsageDuCompagnon,
-    ::testing::Values(CasUsage{"Aide", {"--help"}, 0, "Usage : controle-dates-lot FICHIER", ""},
+    ::testing::Values(CasUsage{"Aide", {"--help"}, 0, "Usage : controle-dates-lot [OPTION...] FICHIER...", ""},
                       CasUsage{"Version", {"--version"}, 0, "controle-dates-lot 1.01\n", ""},
                       CasUsage{"SansArgument", {}, 2, "", "controle-dates-lot : il manque le fichier à contrôler."},
                       CasUsage{"OptionInconnue", {"--vite"}, 2, "", "controle-dates-lot : option inconnue : --vite"},
-                      CasUsage{"DeuxFichiers", {"a", "b"}, 2, "", "controle-dates-lot : un seul fichier à la fois."},
+                      CasUsage{"NumerosDeTextes",
+                               {"-n", "--date", "1/1/1900"},
+                               2,
+                               "",
+                               "controle-dates-lot : l'option --numeros ne s'applique pas"},
                       CasUsage{"DateSansTexte", {"--date"}, 2, "", "controle-dates-lot : l'option --date attend"}),
     [](const auto& cas) { return std::string(cas.param.nom); });
 
@@ -163,6 +171,133 @@ TEST(CompagnonDate, SortAvecZeroQuandToutesSontReconnues) {
     const ResultatProgramme resultat = Compagnon({"--date", "01/02/1903", "3/4/1905"});
     EXPECT_EQ(resultat.statut, 0);
     EXPECT_EQ(resultat.sortie, "1903-02-01\n1905-04-03\n");
+}
+
+// Several files in one run, in the order given: a failed file is named and the
+// others are still checked; the worst outcome gives the status.
+struct CasLot {
+    const char* nom;
+    std::vector<std::string> fichiers;  // "absent" is never created
+    int statut;
+    friend void PrintTo(const CasLot& cas, std::ostream* flux) { *flux << cas.nom; }
+};
+
+class LotDeFichiers : public ::testing::TestWithParam<CasLot> {};
+
+TEST_P(LotDeFichiers, NommeChaqueFichierEtGardeLePireStatut) {
+    DossierTemporaire dossier;
+    dossier.Ecrit("valide", Export({LigneExport("v", "01/01/1850")}));
+    dossier.Ecrit("refuse", Export({LigneExport("r1", "01/01/1850"), LigneExport("r2", "1850")}));
+    dossier.Ecrit("vide", "");
+    std::vector<std::string> chemins;
+    std::string sortie, erreurs;
+    for (const std::string& nom : GetParam().fichiers) {
+        const std::string chemin = (dossier.Chemin() / nom).string();
+        chemins.push_back(chemin);
+        if (nom == "refuse") sortie += chemin + ":r2 : 1850\n";
+        if (nom == "absent") erreurs += chemin + ": Fichier introuvable.\n";
+        if (nom == "vide") erreurs += chemin + ": Ce n'est pas un fichier export de Tabrenn 3!\n";
+        if (nom == "valide" || nom == "refuse")
+            erreurs += chemin + ": Actes de : Naissances\n" + chemin +
+                       ": Nb d'actes : " + (nom == "valide" ? "1" : "2") + "\n" + chemin +
+                       (nom == "valide" ? ": Contrôle terminé !\n" : ": Copiez les résultats !\n");
+    }
+    const ResultatProgramme resultat = Compagnon(chemins);
+    EXPECT_EQ(resultat.statut, GetParam().statut);
+    EXPECT_EQ(resultat.sortie, sortie);
+    EXPECT_EQ(resultat.erreurs, erreurs);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, LotDeFichiers,
+                         ::testing::Values(CasLot{"TousValides", {"valide", "valide"}, 0},
+                                           CasLot{"UnRefus", {"valide", "refuse"}, 1},
+                                           CasLot{"EchecPuisRefus", {"absent", "refuse", "valide"}, 2},
+                                           CasLot{"RefusPuisPasUnExport", {"refuse", "vide"}, 2}),
+                         [](const auto& cas) { return std::string(cas.param.nom); });
+
+TEST(CompagnonOptions, NumerosEtRaisonsSurLExemple) {
+    const ResultatProgramme resultat = Compagnon({"-n", "--pourquoi", Exemple("mariages-a-corriger.txt")});
+    EXPECT_EQ(resultat.statut, 1);
+    EXPECT_EQ(resultat.sortie,
+              "3:M1901-003 Tanguy Jeanne × Prigent Joseph : 31/02/1850 — le 31 février 1850 n'existe pas : ce mois "
+              "n'a que 28 jours\n"
+              "7:M1869-007 Le Fèvre Françoise × Le Gall Joseph : 1850 — un seul nombre (une année seule ?) : il en "
+              "faut au moins deux, séparés par « / »\n"
+              "11:M1846-011 Le Roux Hélène × Kerhervé Joseph :  — date vide\n"
+              "14:M1900-014 Le Dû Noël × Le Dû Périne : 12/13/1861 — le mois 13 n'existe pas : il n'y en a que 12\n"
+              "18:M1853-018 Nédélec François × Nédélec Périne : 30-04-1870 — « - » à la place du séparateur « / » "
+              "des réglages régionaux\n"
+              "21:M1895-021 Kerhervé Anne × Le Roux Corentin : 29/02/1873 — le 29 février 1873 n'existe pas : 1873 "
+              "n'est pas une année bissextile\n");
+}
+
+TEST(CompagnonOptions, NumeroApresLeNomDuFichier) {
+    DossierTemporaire dossier;
+    const std::string a = dossier.Ecrit("a", Export({LigneExport("x", "1/1/1850"), LigneExport("y", "1/13/1850")}));
+    const std::string b = dossier.Ecrit("b", Export({LigneExport("z", "")}));
+    EXPECT_EQ(Compagnon({a, "--numeros", b}).sortie, a + ":2:y : 1/13/1850\n" + b + ":1:z : \n");
+}
+
+std::vector<nlohmann::json> LignesJson(const std::string& sortie) {
+    std::vector<nlohmann::json> objets;
+    std::istringstream flux(sortie);
+    for (std::string ligne; std::getline(flux, ligne);) objets.push_back(nlohmann::json::parse(ligne));
+    return objets;
+}
+
+// Undefined bytes of the code page, and a file name that is not UTF-8, still
+// give valid JSON; a failed file gets its summary with the message.
+TEST(CompagnonOptions, JsonUnObjetParRefusPuisUnBilanParFichier) {
+    DossierTemporaire dossier;
+    const std::string chemin = dossier.Ecrit(
+        "export-\xFF.txt", Export({LigneExport("\x81\xE9", "12/05/1850 10:00"), LigneExport("b", "2/2/1850")}));
+    const std::string absent = (dossier.Chemin() / "absent").string();
+    const ResultatProgramme resultat = Compagnon({"--json", chemin, absent});
+    EXPECT_EQ(resultat.statut, 2);
+    EXPECT_EQ(resultat.erreurs, "");
+    const auto objets = LignesJson(resultat.sortie);
+    ASSERT_EQ(objets.size(), 3u);
+    const std::string nom = objets[0]["fichier"];
+    EXPECT_EQ(nom, (dossier.Chemin() / "export-\uFFFD.txt").string());
+    EXPECT_EQ(objets[0], nlohmann::json({{"objet", "refus"},
+                                         {"fichier", nom},
+                                         {"ligne", 1},
+                                         {"champ3", "\u0081é"},
+                                         {"champ7", "12/05/1850 10:00"},
+                                         {"raison", "texte en trop après la date : « 10:00 »"}}));
+    EXPECT_EQ(
+        objets[1],
+        nlohmann::json(
+            {{"objet", "bilan"}, {"fichier", nom}, {"actes", "Naissances"}, {"nb_actes", 2}, {"nb_refusees", 1}}));
+    EXPECT_EQ(objets[2], nlohmann::json({{"objet", "bilan"}, {"fichier", absent}, {"echec", "Fichier introuvable."}}));
+}
+
+TEST(CompagnonDate, PourquoiEtJson) {
+    const ResultatProgramme texte = Compagnon({"--date", "--pourquoi", "12/05/1850", "0/1/1850"});
+    EXPECT_EQ(texte.sortie, "1850-05-12\n'0/1/1850' n'est pas une date correcte — le jour 0 n'existe pas\n");
+    const auto objets = LignesJson(Compagnon({"--date", "--json", "12/05/1850", "1/1/00000"}).sortie);
+    ASSERT_EQ(objets.size(), 2u);
+    EXPECT_EQ(objets[0], nlohmann::json({{"objet", "date"}, {"texte", "12/05/1850"}, {"date", "1850-05-12"}}));
+    EXPECT_EQ(
+        objets[1],
+        nlohmann::json({{"objet", "date"}, {"texte", "1/1/00000"}, {"raison", "l'année 0 est hors de 1 à 9999"}}));
+}
+
+// Every option that the help names is in the manual page.
+TEST(CompagnonAide, LaPageDeManuelDecritChaqueOption) {
+    const std::string aide = Compagnon({"--help"}).sortie;
+    std::ifstream fichier(PAGE_MANUEL);
+    const std::string page{std::istreambuf_iterator<char>(fichier), {}};
+    int options = 0;
+    for (std::size_t debut = aide.find("--"); debut != std::string::npos; debut = aide.find("--", debut + 2)) {
+        std::size_t fin = debut + 2;
+        while (fin < aide.size() && std::islower(static_cast<unsigned char>(aide[fin]))) ++fin;
+        if (fin == debut + 2) continue;
+        EXPECT_NE(page.find("\\-\\-" + aide.substr(debut + 2, fin - debut - 2)), std::string::npos)
+            << aide.substr(debut, fin - debut);
+        ++options;
+    }
+    EXPECT_GE(options, 6);
 }
 
 }  // namespace

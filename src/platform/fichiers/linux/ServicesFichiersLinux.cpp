@@ -72,7 +72,7 @@ std::int32_t ServicesFichiersLinux::PrendEnCharge(int fd, const char* nom, Ident
 
     if (suivis_.size() <= static_cast<std::size_t>(fd)) suivis_.resize(static_cast<std::size_t>(fd) + 1);
     Suivi& suivi = suivis_[static_cast<std::size_t>(fd)];
-    suivi = Suivi{nom, trouvee, {}, LecturesEntreControles, true};
+    suivi = Suivi{nom, trouvee, {}, 0, true};
     if (PoseBail(fd, suivi.Bail) == ResultatBail::Refuse) return CodeFichier::Partage;
     identite = trouvee;
     return 0;
@@ -101,8 +101,9 @@ std::int32_t ServicesFichiersLinux::Lit(Poignee poignee, unsigned char* place, s
     } while (n < 0 && errno == EINTR);
     if (n < 0) return CodeEchecSysteme(errno);
     // A short read is the end of the file: the last moment to see a change.
-    if (--suivi->LecturesAvantControle == 0 || static_cast<std::uint32_t>(n) < taille) {
-        suivi->LecturesAvantControle = LecturesEntreControles;
+    suivi->OctetsDepuisControle += static_cast<std::uint64_t>(n);
+    if (suivi->OctetsDepuisControle >= OctetsEntreControles || static_cast<std::uint32_t>(n) < taille) {
+        suivi->OctetsDepuisControle = 0;
         if (const std::int32_t code = ControleInchange(Descripteur(poignee), *suivi); code != 0) return code;
     }
     lus = static_cast<std::uint32_t>(n);

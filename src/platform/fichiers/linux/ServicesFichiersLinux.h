@@ -17,9 +17,9 @@
 
 class ServicesFichiersLinux : public ServicesFichiers {
 public:
-    // Reads between two checks of the file's size, time and name (256 KiB
-    // through the reader's 128-byte buffer).
-    static constexpr std::uint32_t LecturesEntreControles = 2048;
+    // Bytes read between two checks of the file's size, time and name,
+    // whatever the size of the reader's buffer.
+    static constexpr std::uint64_t OctetsEntreControles = 256 * 1024;
 
     std::int32_t OuvreEnLecture(const char* nom, std::size_t longueurNom, IdentiteFichier& identite,
                                 Poignee& poignee) override;
@@ -31,7 +31,7 @@ private:
         std::string Nom;
         IdentiteFichier Identite;
         SurveillanceBail Bail;
-        std::uint32_t LecturesAvantControle = 0;
+        std::uint64_t OctetsDepuisControle = 0;
         bool Ouvert = false;
     };
 

@@ -4,20 +4,47 @@
 #include <cerrno>
 #include <iconv.h>
 #include <langinfo.h>
+#include <map>
 #include <stdexcept>
 
 namespace {
 
-// One iconv descriptor for the length of a conversion.
+// The iconv descriptors of the conversions a thread has made, each opened at
+// its first use and kept until the thread ends, so that converting many
+// short texts (report lines) costs no opening each.
+class Descripteurs {
+public:
+    Descripteurs() = default;
+    Descripteurs(const Descripteurs&) = delete;
+    Descripteurs& operator=(const Descripteurs&) = delete;
+    ~Descripteurs() {
+        for (const auto& [conversion, cd] : ouverts_) iconv_close(cd);
+    }
+
+    iconv_t Pour(const std::string& vers, const std::string& de) {
+        const auto conversion = std::make_pair(vers, de);
+        if (const auto trouve = ouverts_.find(conversion); trouve != ouverts_.end()) return trouve->second;
+        const iconv_t cd = iconv_open(vers.c_str(), de.c_str());
+        if (cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("iconv: conversion " + de + " -> " + vers + " indisponible");
+        return ouverts_.emplace(conversion, cd).first->second;
+    }
+
+private:
+    std::map<std::pair<std::string, std::string>, iconv_t> ouverts_;
+};
+
+iconv_t Descripteur(const std::string& vers, const std::string& de) {
+    thread_local Descripteurs descripteurs;
+    return descripteurs.Pour(vers, de);
+}
+
+// One conversion through the thread's descriptor, from its initial state.
 class Convertisseur {
 public:
-    Convertisseur(const std::string& vers, const std::string& de) : cd_(iconv_open(vers.c_str(), de.c_str())) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("iconv: conversion " + de + " -> " + vers + " indisponible");
+    Convertisseur(const std::string& vers, const std::string& de) : cd_(Descripteur(vers, de)) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     }
-    ~Convertisseur() { iconv_close(cd_); }
-    Convertisseur(const Convertisseur&) = delete;
-    Convertisseur& operator=(const Convertisseur&) = delete;
 
     // Converts what it can; calls remplace(entree restante, sortie) at each
     // sequence it cannot convert, which must consume at least one byte.
