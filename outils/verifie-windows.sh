@@ -7,10 +7,15 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 compilateur=i686-w64-mingw32-g++-posix
+# The header-only libraries of the companion, without the rest of the Linux
+# headers beside them.
+seules=$(mktemp -d)
+trap 'rm -rf "$seules"' EXIT
+ln -s /usr/include/nlohmann /usr/include/CLI "$seules"/
 options=(-std=c++20 -fsyntax-only -finput-charset=UTF-8 -DNOMINMAX -DWIN32_LEAN_AND_MEAN -include windows.h
-         -Isrc -Itests -I/usr/src/googletest/googletest/include -I/usr/src/googletest/googlemock/include
+         -Isrc -Itests -I"$seules" -I/usr/src/googletest/googletest/include -I/usr/src/googletest/googlemock/include
          # What CMake defines for the companion and its tests.
-         -DCONTROLE_VERSION=\"0\" -DCHEMIN_COMPAGNON=\"c\" -DDOSSIER_EXEMPLES=\"e\")
+         -DCONTROLE_VERSION=\"0\" -DCHEMIN_COMPAGNON=\"c\" -DDOSSIER_EXEMPLES=\"e\" -DPAGE_MANUEL=\"m\")
 
 mapfile -t fichiers < <(git ls-files 'src/*.h' 'src/*.cpp' 'tests/*.h' 'tests/*.cpp' |
   grep -v -e '/linux/' -e '/windows/' -e '^src/application/qt/' -e '^tests/application/' \
