@@ -2,8 +2,11 @@
 # Installs, on a Debian machine, everything the tool, its tests and its
 # benchmarks need: compilers, CMake and Ninja, Qt 6, libjpeg-turbo,
 # GoogleTest and Google Benchmark, the glibc locales the tests use, the
-# fonts that stand in for the Windows faces of the window, and the X tools
-# the end-to-end tests drive. Packages already present are left alone.
+# fonts that stand in for the Windows faces of the window, the X tools
+# the end-to-end tests drive, and for the Windows build the mingw-w64 cross
+# compiler, GoogleTest's sources and Wine (32-bit, from the i386
+# architecture, added when missing). Packages already present are left
+# alone.
 set -euo pipefail
 
 paquets=(
@@ -15,6 +18,7 @@ paquets=(
   fonts-liberation2 fonts-comic-neue fontconfig
   xvfb xauth xdotool xclip imagemagick x11-utils
   strace python3
+  g++-mingw-w64-i686 googletest wine wine32:i386 bsdutils
 )
 
 manquants=()
@@ -26,5 +30,8 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update
 $sudo apt-get install -y --no-install-recommends "${manquants[@]}"

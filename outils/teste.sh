@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the whole suite
 # in the default build, again under the address and undefined-behaviour
-# sanitizers, then each fuzz target for a bounded time.
+# sanitizers, the Windows build's suite under Wine, then each fuzz target
+# for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash outils/installe.sh
@@ -12,6 +13,11 @@ for preset in defaut sanitiseurs; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
 done
+
+echo "=== windows ==="
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --preset windows
 
 echo "=== fuzz ==="
 cmake --preset fuzz >/dev/null
