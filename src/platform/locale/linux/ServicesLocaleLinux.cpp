@@ -48,7 +48,7 @@ std::u32string PointsDeCode(std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
         const auto octet = static_cast<unsigned char>(utf8[i]);
         const int suite = octet >= 0xF0 ? 3 : octet >= 0xE0 ? 2 : octet >= 0xC0 ? 1 : 0;
-        char32_t point = suite == 0 ? octet : octet & (0x3F >> suite);
+        char32_t point = static_cast<char32_t>(suite == 0 ? octet : octet & (0x3F >> suite));
         for (int k = 1; k <= suite && i + static_cast<std::size_t>(k) < utf8.size(); ++k)
             point = (point << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
         points += point;
