@@ -2,15 +2,16 @@
 # Installs, on a Debian machine, everything the tool, its tests and its
 # benchmarks need: compilers, CMake and Ninja, Qt 6, libjpeg-turbo,
 # nlohmann-json and CLI11 (the companion's JSON and options), GoogleTest and
-# Google Benchmark, the glibc locales the tests use, the
-# fonts that stand in for the Windows faces of the window, and the X tools
-# the end-to-end tests drive, and the tools that build the Debian package and
-# check it. Packages already present are left alone.
+# Google Benchmark, the glibc locales the tests use, the fonts that stand in
+# for the Windows faces of the window, the X tools the end-to-end tests
+# drive, the tools that build the Debian package and check it, and for the
+# Windows build the mingw-w64 cross compiler, GoogleTest's sources and Wine
+# (32-bit, from the i386 architecture, added when missing). Packages already
+# present are left alone.
 set -euo pipefail
 
 paquets=(
   build-essential g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format git
-  g++-mingw-w64-i686 googletest
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev
@@ -20,6 +21,7 @@ paquets=(
   xvfb xauth xdotool xclip imagemagick x11-utils
   strace python3
   dpkg-dev file lintian appstream desktop-file-utils
+  g++-mingw-w64-i686 googletest wine wine32:i386 bsdutils
 )
 
 manquants=()
@@ -31,5 +33,8 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update
 $sudo apt-get install -y --no-install-recommends "${manquants[@]}"

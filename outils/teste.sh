@@ -3,7 +3,8 @@
 # every C++ file, the shared code against the Windows headers, the whole
 # suite in the default build, the Debian package built from it, installed,
 # run and removed, the suite again under the address and undefined-behaviour
-# sanitizers, then each fuzz target for a bounded time.
+# sanitizers, the Windows build's suite under Wine, then each fuzz target for
+# a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash outils/installe.sh
@@ -23,6 +24,11 @@ for preset in defaut sanitiseurs; do
     bash outils/teste-paquet.sh
   fi
 done
+
+echo "=== windows ==="
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --preset windows
 
 echo "=== fuzz ==="
 cmake --preset fuzz >/dev/null

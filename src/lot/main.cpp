@@ -3,6 +3,7 @@
 // regional date settings of the environment and runs one of the companion's
 // two jobs.
 #include "dates/ChargeReglagesDate.h"
+#include "lot/Console.h"
 #include "lot/Lot.h"
 #include "platform/locale/ServicesLocale.h"
 #include "platform/pagedecode/PageDeCode.h"
@@ -45,7 +46,11 @@ const char* const Aide =
     "\n"
     "Statut de sortie : 0 si toutes les dates sont valides, 1 si au moins une est\n"
     "refusée, 2 si un fichier n'est pas un export ou est illisible (les autres\n"
-    "sont contrôlés quand même), ou en cas d'erreur d'utilisation.\n";
+    "sont contrôlés quand même), ou en cas d'erreur d'utilisation.\n"
+    "\n"
+    "Sous Windows, la sortie s'affiche en Unicode sur une console, quelle que soit\n"
+    "sa page de code ; redirigée vers un fichier ou un tube, elle est écrite en\n"
+    "UTF-8.\n";
 
 int ErreurUsage(const std::string& explication) {
     std::cerr << "controle-dates-lot : " << explication << "\n"
@@ -73,8 +78,8 @@ struct Commande {
 }  // namespace
 
 int main(int argc, char** argv) {
+    PrepareSortiesConsole();
     std::setlocale(LC_ALL, "");
-    std::ios::sync_with_stdio(false);
 
     Commande commande;
     CLI::App app("controle-dates-lot", "controle-dates-lot");
