@@ -185,8 +185,10 @@ int VerifieExportsLot(const std::vector<std::string>& fichiers, const OptionsLot
     const bool nommer = fichiers.size() > 1;
     int statut = StatutLot::Succes;
     for (const std::string& nom : fichiers) {
-        SortieTexte texte(nom, nommer, options, sorties);
-        SortieJson json(nom, sorties);
+        const std::string nomAffiche = sorties.terminal.ArgumentVersTerminal(nom);
+        const std::string nomUtf8 = sorties.terminal.ArgumentVersUtf8(nom);
+        SortieTexte texte(nomAffiche, nommer, options, sorties);
+        SortieJson json(nomUtf8, sorties);
         SortieFichier& sortie = options.Json ? static_cast<SortieFichier&>(json) : texte;
         statut = std::max(statut, VerifieUnExport(nom, sortie, options.Json || options.Pourquoi));
     }

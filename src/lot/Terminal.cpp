@@ -31,3 +31,15 @@ Texte Terminal::DepuisTerminal(std::string_view octets) const {
     return DepuisUtf8(EstUtf8(jeuArguments_) ? std::string(octets) : ConvertitJeu(octets, jeuArguments_, "UTF-8"),
                       pageDeCode_);
 }
+
+std::string Terminal::ArgumentVersTerminal(const std::string& argument) const {
+    if (EstAscii(argument) || jeuArguments_ == jeu_) return argument;
+    return ConvertitJeu(argument, jeuArguments_, jeu_);
+}
+
+std::string Terminal::ArgumentVersUtf8(const std::string& argument) const {
+    // A name that is not valid in a UTF-8 set is left to the JSON writer,
+    // which replaces what it cannot take.
+    if (EstAscii(argument) || EstUtf8(jeuArguments_)) return argument;
+    return ConvertitJeu(argument, jeuArguments_, "UTF-8");
+}

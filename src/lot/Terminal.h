@@ -20,6 +20,10 @@ public:
     std::string VersTerminal(const Texte& texte) const;
     // An argument of the command line as a text.
     Texte DepuisTerminal(std::string_view octets) const;
+    // A file name given on the command line, as the terminal shows it, and
+    // as UTF-8 (a name in the arguments' set is shown in the terminal's).
+    std::string ArgumentVersTerminal(const std::string& argument) const;
+    std::string ArgumentVersUtf8(const std::string& argument) const;
 
 private:
     std::uint32_t pageDeCode_;

@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
     Commande commande;
     CLI::App app("controle-dates-lot", "controle-dates-lot");
     app.set_help_flag();
+    // A path such as /tmp/export.txt is a file, never an option, on Windows too.
+    app.allow_windows_style_options(false);
     app.add_flag("-h,--help", commande.aide);
     app.add_flag("--version", commande.version);
     app.add_flag("-n,--numeros", commande.options.Numeros);
