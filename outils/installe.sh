@@ -2,13 +2,15 @@
 # Installs, on a Debian machine, everything the tool, its tests and its
 # benchmarks need: compilers, CMake and Ninja, Qt 6, libjpeg-turbo,
 # GoogleTest and Google Benchmark, the glibc locales the tests use, the
-# fonts that stand in for the Windows faces of the window, and the X tools
-# the end-to-end tests drive. Packages already present are left alone.
+# fonts that stand in for the Windows faces of the window, the X tools
+# the end-to-end tests drive, and for the Windows build the cross compiler,
+# Wine's own fonts and NSIS for the installer. Packages already present are
+# left alone.
 set -euo pipefail
 
 paquets=(
   build-essential g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format git
-  g++-mingw-w64-i686 googletest
+  g++-mingw-w64-i686 googletest fonts-wine nsis
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev
