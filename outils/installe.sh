@@ -3,14 +3,15 @@
 # benchmarks need: compilers, CMake and Ninja, Qt 6, libjpeg-turbo,
 # GoogleTest and Google Benchmark, the glibc locales the tests use, the
 # fonts that stand in for the Windows faces of the window, the X tools
-# the end-to-end tests drive, and for the Windows build the cross compiler,
-# Wine's own fonts and NSIS for the installer. Packages already present are
-# left alone.
+# the end-to-end tests drive, and for the Windows build the mingw-w64 cross
+# compiler, GoogleTest's sources, Wine (32-bit, from the i386 architecture,
+# added when missing), Wine's own fonts and NSIS for the installer. Packages
+# already present are left alone.
 set -euo pipefail
 
 paquets=(
   build-essential g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format git
-  g++-mingw-w64-i686 googletest fonts-wine nsis
+  fonts-wine nsis
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev
@@ -18,6 +19,7 @@ paquets=(
   fonts-liberation2 fonts-comic-neue fontconfig
   xvfb xauth xdotool xclip imagemagick x11-utils
   strace python3
+  g++-mingw-w64-i686 googletest wine wine32:i386 bsdutils
 )
 
 manquants=()
@@ -29,5 +31,8 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update
 $sudo apt-get install -y --no-install-recommends "${manquants[@]}"

@@ -2,7 +2,8 @@
 # Installs what is missing, then checks and tests everything: the format of
 # every C++ file, the shared code against the Windows headers, the whole
 # suite in the default build and again under the address and
-# undefined-behaviour sanitizers, then each fuzz target for a bounded time.
+# undefined-behaviour sanitizers, the Windows build's suite under Wine (the
+# window's tests included), then each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash outils/installe.sh
@@ -18,6 +19,11 @@ for preset in defaut sanitiseurs; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
 done
+
+echo "=== windows ==="
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --preset windows
 
 echo "=== fuzz ==="
 cmake --preset fuzz >/dev/null

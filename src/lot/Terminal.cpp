@@ -12,19 +12,22 @@ bool EstAscii(std::string_view octets) {
     return std::all_of(octets.begin(), octets.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+bool EstUtf8(const std::string& jeu) { return jeu == "UTF-8" || jeu == "utf8" || jeu == "UTF8"; }
+
 }  // namespace
 
-Terminal::Terminal(std::uint32_t pageDeCode, std::string jeu) : pageDeCode_(pageDeCode), jeu_(std::move(jeu)) {}
-
-bool Terminal::EstUtf8() const { return jeu_ == "UTF-8" || jeu_ == "utf8" || jeu_ == "UTF8"; }
+Terminal::Terminal(std::uint32_t pageDeCode, std::string jeu)
+    : pageDeCode_(pageDeCode), jeu_(std::move(jeu)), jeuArguments_(JeuCaracteresArguments()) {}
 
 std::string Terminal::VersTerminal(const Texte& texte) const {
     if (EstAscii(texte.Vue())) return std::string(texte.Vue());
     std::string utf8 = VersUtf8(texte.Vue(), pageDeCode_);
-    return EstUtf8() ? utf8 : ConvertitJeu(utf8, "UTF-8", jeu_);
+    return EstUtf8(jeu_) ? utf8 : ConvertitJeu(utf8, "UTF-8", jeu_);
 }
 
 Texte Terminal::DepuisTerminal(std::string_view octets) const {
-    if (EstAscii(octets)) return Texte(octets);
-    return DepuisUtf8(EstUtf8() ? std::string(octets) : ConvertitJeu(octets, jeu_, "UTF-8"), pageDeCode_);
+    // Arguments already in the texts' code page are taken byte for byte.
+    if (EstAscii(octets) || jeuArguments_ == "CP" + std::to_string(pageDeCode_)) return Texte(octets);
+    return DepuisUtf8(EstUtf8(jeuArguments_) ? std::string(octets) : ConvertitJeu(octets, jeuArguments_, "UTF-8"),
+                      pageDeCode_);
 }

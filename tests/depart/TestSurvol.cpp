@@ -14,8 +14,8 @@ struct Survol {
 
 class TestSurvol : public EtatPropre {
 protected:
-    Survol Survole(const std::string& octets) {
-        SurvoleExport(Texte(dossier_.Ecrit("export.txt", octets)));
+    Survol Survole(const std::string& octets, const std::string& nom = "export.txt") {
+        SurvoleExport(Texte(dossier_.Ecrit(nom, octets)));
         const bool marque = PorteLaMarque();
         DecoupeEntete();
         return {marque, ChoisitTypeActes()};
@@ -98,7 +98,8 @@ TEST_F(TestSurvol, FichierVideAuPremierOuvreNaPasLaMarqueEtDonneDivers) {
 
 TEST_F(TestSurvol, FichierVideApresUnAutreGardeLaLignePrecedente) {
     Survole(Export({"TABRENNV3;1;a;b;22;N;reste TABRENNV3"}));
-    EXPECT_TRUE(Survole("").marque);
+    // Another name: on Windows the survey holds the first file against writers.
+    EXPECT_TRUE(Survole("", "vide.txt").marque);
     EXPECT_EQ(NbLignes, 0);
 }
 

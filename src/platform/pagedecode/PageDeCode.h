@@ -1,5 +1,6 @@
 // Conversions between the 8-bit code pages of the texts and Unicode, through
-// the platform's own conversion services (linux/: iconv). They are used only
+// the platform's own conversion services (linux/: iconv; windows/:
+// MultiByteToWideChar and WideCharToMultiByte). They are used only
 // at the edges: the window, the terminal, and the table of messages, which is
 // written in UTF-8.
 #pragma once
@@ -25,6 +26,12 @@ std::string ConvertitJeu(std::string_view octets, const std::string& depuis, con
 // write becomes "?".
 Texte DepuisUtf8(std::string_view utf8, std::uint32_t pageDeCode);
 
-// The character set of the terminal, as ConvertitJeu names it: the one of
-// the process's locale for characters.
+// The character set that the companion writes in, as ConvertitJeu names it:
+// on Linux the one of the process's locale for characters; on Windows UTF-8,
+// which the console layer shows through the console's Unicode output.
 std::string JeuCaracteresTerminal();
+
+// The character set of the program's command-line arguments: on Linux the
+// terminal's; on Windows the system code page ("CP1252"), the bytes that the
+// platform hands to a program.
+std::string JeuCaracteresArguments();

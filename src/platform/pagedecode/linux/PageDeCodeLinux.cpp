@@ -88,3 +88,5 @@ Texte DepuisUtf8(std::string_view utf8, std::uint32_t pageDeCode) {
 }
 
 std::string JeuCaracteresTerminal() { return nl_langinfo(CODESET); }
+
+std::string JeuCaracteresArguments() { return JeuCaracteresTerminal(); }

@@ -1,0 +1,12 @@
+// The flags and answers of the tool's message boxes are those of MessageBoxA:
+// checked here against the Windows headers.
+#include "commun/DrapeauxBoite.h"
+
+#include <windows.h>
+
+static_assert(Boite::Ok == MB_OK);
+static_assert(Boite::IconeStop == MB_ICONSTOP);
+static_assert(Boite::IconeQuestion == MB_ICONQUESTION);
+static_assert(Boite::IconeAttention == MB_ICONEXCLAMATION);
+static_assert(Boite::IconeInformation == MB_ICONINFORMATION);
+static_assert(Boite::BoutonOk == IDOK);

@@ -1,0 +1,180 @@
+// The Windows file services through the reader: the codes of Windows for a
+// failed opening and their messages, a file that a second Windows program
+// holds open for writing, the file kept from writers while it is read,
+// names in the system code page and beyond MAX_PATH, and a file changed
+// between the count and the rewind.
+#include "LectureComplete.h"
+#include "support/DossierTemporaire.h"
+
+#include "commun/Exceptions.h"
+
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+using namespace std::string_literals;
+
+namespace {
+
+// The failure that opening nom raises; the reader stays closed.
+EInOutError EchecOuverture(const std::string& nom) {
+    LecteurLignes fichier;
+    AssocieNom(fichier, Texte(nom));
+    OuvreLecture(fichier);
+    try {
+        ControleES();
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(fichier.Mode, ModeFichier::Ferme) << nom;
+        return e;
+    }
+    ADD_FAILURE() << nom << " opened";
+    return EInOutError(Texte(), 0);
+}
+
+// TientEnEcriture.exe run on a file: it holds the file open for writing
+// until Termine, or has already ended when its opening failed.
+class EcrivainExterne {
+public:
+    explicit EcrivainExterne(const std::string& nom) {
+        SECURITY_ATTRIBUTES heritable{sizeof heritable, nullptr, TRUE};
+        HANDLE sortieEnfant = nullptr;
+        HANDLE entreeEnfant = nullptr;
+        CreatePipe(&sortie_, &sortieEnfant, &heritable, 0);
+        CreatePipe(&entreeEnfant, &entree_, &heritable, 0);
+        SetHandleInformation(sortie_, HANDLE_FLAG_INHERIT, 0);
+        SetHandleInformation(entree_, HANDLE_FLAG_INHERIT, 0);
+        STARTUPINFOA demarrage{};
+        demarrage.cb = sizeof demarrage;
+        demarrage.dwFlags = STARTF_USESTDHANDLES;
+        demarrage.hStdInput = entreeEnfant;
+        demarrage.hStdOutput = sortieEnfant;
+        demarrage.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        std::string ligne = "\"" CHEMIN_TIENT_EN_ECRITURE "\" \"" + nom + "\"";
+        PROCESS_INFORMATION processus{};
+        EXPECT_TRUE(
+            CreateProcessA(nullptr, ligne.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &demarrage, &processus));
+        processus_ = processus.hProcess;
+        CloseHandle(processus.hThread);
+        CloseHandle(sortieEnfant);
+        CloseHandle(entreeEnfant);
+        char mot[8] = {};
+        DWORD lus = 0;
+        ouvert_ = ReadFile(sortie_, mot, 7, &lus, nullptr) && std::string_view(mot, lus) == "ouvert\n";
+    }
+    ~EcrivainExterne() { Termine(); }
+    EcrivainExterne(const EcrivainExterne&) = delete;
+    EcrivainExterne& operator=(const EcrivainExterne&) = delete;
+
+    bool Ouvert() const { return ouvert_; }
+
+    // Lets the program close the file and end; its exit status.
+    DWORD Termine() {
+        if (entree_ != nullptr) {
+            CloseHandle(entree_);
+            entree_ = nullptr;
+            WaitForSingleObject(processus_, 30000);
+            GetExitCodeProcess(processus_, &statut_);
+            CloseHandle(processus_);
+            CloseHandle(sortie_);
+        }
+        return statut_;
+    }
+
+private:
+    HANDLE sortie_ = nullptr;
+    HANDLE entree_ = nullptr;
+    HANDLE processus_ = nullptr;
+    bool ouvert_ = false;
+    DWORD statut_ = 0;
+};
+
+TEST(ServicesFichiersWindows, LesEchecsDOuvertureDonnentLesCodesDeWindows) {
+    DossierTemporaire dossier;
+    std::filesystem::create_directory(dossier.Chemin() / "dossier");
+    const struct {
+        std::string nom;  // inside the temporary folder, or as it stands when it has no "."
+        std::int32_t code;
+        std::string message;
+    } cas[] = {
+        {"absent.txt", 2, "Fichier introuvable"},
+        {"absent.d/export.txt", 3, "Nom de fichier incorrect"},
+        {"dossier.", 5, "Acc\xE8s au fichier refus\xE9"},
+        {"NUL", 5, "Acc\xE8s au fichier refus\xE9"},
+        {"", 3, "Nom de fichier incorrect"},
+        {"f\0.txt"s, 123, "Erreur E/S 123"},
+    };
+    for (const auto& c : cas) {
+        const bool dansLeDossier = c.nom.find('.') != std::string::npos;
+        std::string nom = dansLeDossier ? (dossier.Chemin() / "").string() + c.nom : c.nom;
+        if (c.nom == "dossier.") nom.pop_back();
+        const EInOutError e = EchecOuverture(nom);
+        EXPECT_EQ(e.CodeErreur, c.code) << c.nom;
+        EXPECT_EQ(e.Message().Octets(), c.message) << c.nom;
+    }
+}
+
+TEST(ServicesFichiersWindows, UnFichierQuUnAutreProgrammeEcritDonne32) {
+    DossierTemporaire dossier;
+    const std::string nom = dossier.Ecrit("export.txt", "x\n");
+    {
+        EcrivainExterne ecrivain(nom);
+        ASSERT_TRUE(ecrivain.Ouvert());
+        const EInOutError e = EchecOuverture(nom);
+        EXPECT_EQ(e.CodeErreur, 32);
+        EXPECT_EQ(e.Message(), Texte("Erreur E/S 32"));
+        EXPECT_EQ(ecrivain.Termine(), 0u);
+    }
+    EXPECT_THAT(LitToutesLesLignes(nom), ElementsAre("x"));
+}
+
+TEST(ServicesFichiersWindows, PendantLaLecturePersonneNOuvreLeFichierEnEcriture) {
+    DossierTemporaire dossier;
+    const std::string nom = dossier.Ecrit("export.txt", "x\n");
+    LecteurLignes fichier;
+    AssocieNom(fichier, Texte(nom));
+    OuvreLecture(fichier);
+    ControleES();
+    OuvreLecture(fichier);  // the rewind closes before reopening
+    ControleES();
+    EXPECT_EQ(EcrivainExterne(nom).Termine(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    FermeFichier(fichier);
+    ControleES();
+    EXPECT_TRUE(EcrivainExterne(nom).Ouvert());
+    OuvreLecture(fichier);
+    ControleES();
+    AssocieNom(fichier, Texte(nom));  // binding again releases the file
+    EXPECT_TRUE(EcrivainExterne(nom).Ouvert());
+}
+
+TEST(ServicesFichiersWindows, UnNomAccentueOuTresLongOuvreLeBonFichier) {
+    DossierTemporaire dossier;
+    std::ofstream(dossier.Chemin() / L"G\u00e9n\u00e9alogie \u00e9t\u00e9.txt") << "accents\n";
+    EXPECT_THAT(LitToutesLesLignes((dossier.Chemin() / "").string() + "G\xE9n\xE9"
+                                                                      "alogie \xE9t\xE9.txt"),
+                ElementsAre("accents"));
+    const std::string nomLong =
+        dossier.Ecrit(std::string(120, 'd') + "/" + std::string(120, 'e') + "/" + std::string(60, 'f'), "long\n");
+    ASSERT_GE(nomLong.size(), static_cast<std::size_t>(MAX_PATH));
+    EXPECT_THAT(LitToutesLesLignes(nomLong), ElementsAre("long"));
+}
+
+// Between the count and the rewind of "Ouvre", the file must not change.
+TEST(ServicesFichiersWindows, UnFichierChangeAvantLeRetourAuDebutDonne32) {
+    DossierTemporaire dossier;
+    const std::string nom = dossier.Ecrit("export.txt", "un\ndeux\n");
+    LecteurLignes fichier;
+    AssocieNom(fichier, Texte(nom));
+    OuvreLecture(fichier);
+    ControleES();
+    EXPECT_EQ(LitLignesRestantes(fichier).size(), 2u);
+    FermeFichier(fichier);
+    ControleES();
+    std::ofstream(nom, std::ios::app) << "trois\n";
+    OuvreLecture(fichier);
+    EXPECT_EQ(CodeES, 32);
+    CodeES = 0;
+}
+
+}  // namespace
