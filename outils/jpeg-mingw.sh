@@ -5,15 +5,15 @@
 #
 #   outils/jpeg-mingw.sh DOSSIER
 #
-# leaves DOSSIER/include (jpeglib.h and its companions) and DOSSIER/lib/
-# libjpeg.a. Nothing is done when they are already there, so a build folder
+# leaves DOSSIER/include (jpeglib.h and its companions), DOSSIER/lib/
+# libjpeg.a, and its licence (LICENSE.md, README.ijg). Nothing is done when they are already there, so a build folder
 # keeps them between runs. The machine's apt configuration is not touched:
 # the source lists are fetched into DOSSIER, from the archive that the
 # machine's own sources name.
 set -euo pipefail
 
 dossier=$(realpath -m "$1")
-[ -f "$dossier/lib/libjpeg.a" ] && [ -f "$dossier/include/jpeglib.h" ] && exit 0
+[ -f "$dossier/lib/libjpeg.a" ] && [ -f "$dossier/include/jpeglib.h" ] && [ -f "$dossier/README.ijg" ] && exit 0
 
 travail="$dossier/travail"
 rm -rf "$travail"
@@ -47,6 +47,7 @@ cmake --build "$travail/construction" --target jpeg-static -j2 >/dev/null
 mkdir -p "$dossier/include" "$dossier/lib"
 cp "$travail/sources"/{jpeglib.h,jmorecfg.h,jerror.h} "$travail/construction/jconfig.h" "$dossier/include/"
 cp "$travail/construction/libjpeg.a" "$dossier/lib/libjpeg.a"
-cp "$travail/sources/LICENSE.md" "$dossier/LICENSE.md"
+# Its licence goes with every program that carries it.
+cp "$travail/sources/LICENSE.md" "$travail/sources/README.ijg" "$dossier/"
 rm -rf "$travail"
 echo "libjpeg-turbo pour Windows : $dossier"
