@@ -186,7 +186,12 @@ void TAccueil::CreeInfobulles() {
 
 void TAccueil::BoutonQuiteClick(TSpeedButton*) { Application->DemandeFin(); }
 
-void TAccueil::MontreEntree(bool visible) { ShowWindow(Entree->Handle(), visible ? SW_SHOW : SW_HIDE); }
+void TAccueil::MontreEntree(bool visible) {
+    // Shown, the report reads from its first line, wherever the lines added
+    // while it was hidden and small left its view.
+    if (visible) SendMessageA(Entree->Handle(), WM_VSCROLL, SB_TOP, 0);
+    ShowWindow(Entree->Handle(), visible ? SW_SHOW : SW_HIDE);
+}
 
 void TAccueil::DimensionneEntree(int largeur, int hauteur) {
     SetWindowPos(Entree->Handle(), nullptr, 0, 0, echelle_(largeur), echelle_(hauteur),

@@ -6,6 +6,7 @@
 #include "application/win32/Echelle.h"
 #include "commun/Exceptions.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -132,6 +133,8 @@ TEST_F(AccueilWin32, LaBarreDeProgressionGardeSesBornesEtSaPositionSelonSesRegle
     EXPECT_EQ(barre.Position(), 1);
     barre.FixePosition(500);
     EXPECT_EQ(barre.Position(), 25);
+    // The control shows the same band.
+    EXPECT_EQ(SendMessageA(barre.Handle(), PBM_GETPOS, 0, 0), 25);
     barre.FixePosition(12);
     barre.FixeMin(0);
     EXPECT_EQ(barre.Position(), 0);

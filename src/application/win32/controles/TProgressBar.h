@@ -3,8 +3,15 @@
 // follow the bar's rules: a new range whose minimum lies above its maximum
 // fails with EInvalidOperation ("Propriété TProgressBar hors limites") and
 // changes nothing; once the bar has been shown, positions are held within
-// Min to Max by the control; before that, a position is kept as given and
-// applied, after the range and the step, when the bar is first shown.
+// Min to Max; before that, a position is kept as given and applied, after
+// the range and the step, when the bar is first shown.
+//
+// The control is told a new position only when the filled band's length in
+// pixels changes, and Repeint redraws the whole bar at once, without
+// processing any event, only when that length differs from what it last
+// drew: a check of a million lines moves the bar on every line and repaints
+// it on every tenth, which the platform's control would otherwise redraw
+// each time.
 #pragma once
 
 #include <windows.h>
@@ -18,7 +25,7 @@ public:
 
     std::int32_t Min() const { return min_; }
     std::int32_t Max() const { return max_; }
-    std::int32_t Position() const;
+    std::int32_t Position() const { return position_; }
     std::int32_t Step() const { return pas_; }
 
     void FixeMin(std::int32_t min);
@@ -27,13 +34,16 @@ public:
     void FixeStep(std::int32_t pas);
 
     void Montre(bool visible);
-    // The whole bar redrawn at once, without waiting for the event loop.
     void Repeint();
+    // Length in pixels of the filled band for a position, once shown.
+    int LongueurRemplie(std::int32_t position) const;
 
     HWND Handle() const { return controle_; }
 
 private:
     void FixeBornes(std::int32_t min, std::int32_t max);
+    std::int32_t Borne(std::int32_t position) const;
+    void EnvoiePosition();
     LRESULT Envoie(UINT message, std::int32_t w, std::int32_t l = 0) const;
 
     HWND controle_;
@@ -43,4 +53,9 @@ private:
     std::int32_t pas_ = 1;
     // Whether the bar has been shown once: the control then holds the range.
     bool enService_ = false;
+    int largeur_ = 0;
+    // The position the control was last told, and the band's length when
+    // Repeint last drew it (-1: to be drawn).
+    std::int32_t positionControle_ = 0;
+    int longueurPeinte_ = -1;
 };
