@@ -6,12 +6,13 @@
 # for the Windows faces of the window, the X tools the end-to-end tests
 # drive, the tools that build the Debian package and check it, and for the
 # Windows build the mingw-w64 cross compiler, GoogleTest's sources and Wine
-# (32-bit, from the i386 architecture, added when missing). Packages already
-# present are left alone.
+# (32-bit, from the i386 architecture, added when missing), Wine's own fonts
+# and NSIS for the installer. Packages already present are left alone.
 set -euo pipefail
 
 paquets=(
   build-essential g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format git
+  fonts-wine nsis
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev

@@ -3,8 +3,8 @@
 # every C++ file, the shared code against the Windows headers, the whole
 # suite in the default build, the Debian package built from it, installed,
 # run and removed, the suite again under the address and undefined-behaviour
-# sanitizers, the Windows build's suite under Wine, then each fuzz target for
-# a bounded time.
+# sanitizers, the Windows build's suite under Wine (the window's tests
+# included), then each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash outils/installe.sh

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that the shared code compiles against the Windows headers: every
-# header and source outside the Linux folders and the Qt window, compiled by
-# the mingw-w64 i686 cross compiler with <windows.h> included first, as a
-# Windows build includes it. Prints each file that fails and exits 1.
+# header and source outside the platforms' folders and the two windows,
+# compiled by the mingw-w64 i686 cross compiler with <windows.h> included
+# first, as a Windows build includes it. Prints each file that fails and exits 1.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,7 +18,7 @@ options=(-std=c++20 -fsyntax-only -finput-charset=UTF-8 -DNOMINMAX -DWIN32_LEAN_
          -DCONTROLE_VERSION=\"0\" -DCHEMIN_COMPAGNON=\"c\" -DDOSSIER_EXEMPLES=\"e\" -DPAGE_MANUEL=\"m\")
 
 mapfile -t fichiers < <(git ls-files 'src/*.h' 'src/*.cpp' 'tests/*.h' 'tests/*.cpp' |
-  grep -v -e '/linux/' -e '/windows/' -e '^src/application/qt/' -e '^tests/application/' \
+  grep -v -e '/linux/' -e '/windows/' -e '^src/application/qt/' -e '^src/application/win32/' -e '^tests/application/' \
           -e '^tests/depart/TestFenetreTraitement.cpp' -e '^tests/lot/TestCoherence.cpp')
 
 # Two files at a time; xargs exits non-zero when one of them failed.

@@ -2,8 +2,8 @@
 // placement and decoding, button pictures.
 #include "ApplicationDeTest.h"
 
+#include "application/PlacementImage.h"
 #include "application/qt/controles/DecodeJpeg.h"
-#include "application/qt/controles/PlacementImage.h"
 #include "application/qt/controles/TOpenDialog.h"
 #include "application/qt/controles/TProgressBar.h"
 #include "application/qt/controles/TRichEdit.h"

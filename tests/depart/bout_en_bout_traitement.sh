@@ -81,13 +81,7 @@ xdotool mousemove --window "$fenetre" 364 197 click 1
 timeout 20 tail --pid="$pid" -f /dev/null || { echo "le programme ne s'est pas terminé"; kill "$pid"; exit 1; }
 wait "$pid"
 
-attendu="M1901-003 Tanguy Jeanne × Prigent Joseph : 31/02/1850
-M1869-007 Le Fèvre Françoise × Le Gall Joseph : 1850
-M1846-011 Le Roux Hélène × Kerhervé Joseph : 
-M1900-014 Le Dû Noël × Le Dû Périne : 12/13/1861
-M1853-018 Nédélec François × Nédélec Périne : 30-04-1870
-M1895-021 Kerhervé Anne × Le Roux Corentin : 29/02/1873"
-diff <(echo "$attendu") <(sed 's/\r$//' "$travail/presse-papiers.txt")
+diff "$(dirname "$0")/rapport-mariages-a-corriger.txt" <(sed 's/\r$//' "$travail/presse-papiers.txt")
 echo "Rapport copié conforme"
 
 if [ "$surveille" = "--surveille" ]; then

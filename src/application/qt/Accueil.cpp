@@ -2,6 +2,7 @@
 // wiring of its buttons, and the "Quitte" handler.
 #include "application/qt/Accueil.h"
 
+#include "application/PanneauxBarreEtat.h"
 #include "application/qt/Apparence.h"
 #include "application/qt/Application.h"
 #include "application/qt/CouleursSysteme.h"
@@ -13,10 +14,6 @@
 
 namespace {
 
-// The credit text of the status bar's second panel.
-const char* const TexteCredit = "Orvalis – généalogie";
-constexpr int LargeurPanneauVide = 290;
-constexpr int LargeurPanneauCredit = 80;
 // Where the layout puts the window on screen.
 constexpr QPoint PositionEcran(194, 110);
 
@@ -40,7 +37,8 @@ TAccueil::TAccueil(QWidget* parent) : QWidget(parent) {
     move(PositionEcran);
     DonneApparence();
     DonneImages();
-    BarreEtat->FixePanneaux({{LargeurPanneauVide, {}}, {LargeurPanneauCredit, QString::fromUtf8(TexteCredit)}});
+    BarreEtat->FixePanneaux({{PanneauxBarreEtat::LargeurVide, {}},
+                             {PanneauxBarreEtat::LargeurCredit, QString::fromUtf8(PanneauxBarreEtat::TexteCredit)}});
     RelieBoutons();
 }
 

@@ -1,5 +1,6 @@
-// The application title, derived from the executable's path: the file name
-// cut at its first ".", every character after the first in lower case.
+// The application title, derived from the executable's path: its name cut at
+// its first "." (application/NomExecutable.h), every character after the
+// first in lower case.
 #pragma once
 
 #include "commun/Texte.h"

@@ -2,7 +2,7 @@
 // Proportional, Center); the rest of the box shows the window behind it.
 #pragma once
 
-#include "application/qt/controles/PlacementImage.h"
+#include "application/PlacementImage.h"
 
 #include <QImage>
 #include <QWidget>

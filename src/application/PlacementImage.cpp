@@ -1,5 +1,5 @@
 // The placement rule of pictures in an image control.
-#include "application/qt/controles/PlacementImage.h"
+#include "application/PlacementImage.h"
 
 namespace {
 

@@ -1,0 +1,11 @@
+// What the application title is made of, the same on every platform: the
+// executable's file name without its folders, cut at its first dot. Each
+// front end then lowers the case of all but the first character with its own
+// platform's rules.
+#pragma once
+
+#include <string_view>
+
+// The part of the path after its last "\" or "/", cut at the first "."; only
+// the first 255 characters of the path are looked at.
+std::string_view NomExecutable(std::string_view chemin);

@@ -1,0 +1,331 @@
+// The main window: its build from the layout, its drawing, the buttons'
+// mouse handling, the colours of its fields, the tab order and focus, and
+// the "Quitte" handler.
+#include "application/win32/Accueil.h"
+
+#include "DispositionAccueil.h"
+#include "application/PanneauxBarreEtat.h"
+#include "application/win32/Ressources.h"
+#include "application/win32/controles/DecodeJpeg.h"
+#include "commun/Texte.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include <stdexcept>
+
+namespace {
+
+const char* const ClasseAccueil = "TAccueil";
+// Where the layout puts the window on screen.
+constexpr POINT PositionEcran{194, 110};
+constexpr DWORD StyleFenetre = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr int CouleurGradientInactif = 28;  // clGradientInactiveCaption
+// One pixel left and right of the memo's text.
+constexpr LPARAM MargesMemo = 1 | (1 << 16);
+
+const Disposition::Controle& Dispose(const char* nom) {
+    for (const auto& controle : Disposition::Controles)
+        if (std::strcmp(controle.Nom, nom) == 0) return controle;
+    throw std::logic_error(std::string("contrôle absent de la disposition : ") + nom);
+}
+
+// Each windowed control's identifier is its rank in the layout, from 1.
+int Identifiant(const char* nom) {
+    return static_cast<int>(std::distance(std::begin(Disposition::Controles), &Dispose(nom))) + 1;
+}
+
+HBITMAP ChargeGlyph(HINSTANCE instance, const char* nom) {
+    return static_cast<HBITMAP>(LoadImageA(instance, nom, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+HBITMAP ChargeLogo(HINSTANCE instance) {
+    const HRSRC ressource = FindResourceA(instance, Ressources::Logo, MAKEINTRESOURCEA(10));  // RT_RCDATA
+    const HGLOBAL donnees = ressource ? LoadResource(instance, ressource) : nullptr;
+    if (!donnees) return nullptr;
+    return DecodeJpeg(static_cast<const unsigned char*>(LockResource(donnees)), SizeofResource(instance, ressource));
+}
+
+int PointsParPouceEcran() {
+    HDC ecran = GetDC(nullptr);
+    const int points = GetDeviceCaps(ecran, LOGPIXELSY);
+    ReleaseDC(nullptr, ecran);
+    return points;
+}
+
+POINT PointDe(LPARAM l) {
+    return {static_cast<short>(LOWORD(static_cast<DWORD>(l))), static_cast<short>(HIWORD(static_cast<DWORD>(l)))};
+}
+
+}  // namespace
+
+TAccueil::TAccueil()
+    : echelle_(EchellePour(PointsParPouceEcran(), HauteurTextePoliceFenetre)),
+      polices_(CreePolices(echelle_)),
+      fondCreme_(CreateSolidBrush(clCream)),
+      fondChamps_(CreateSolidBrush(GetSysColor(CouleurGradientInactif))) {
+    INITCOMMONCONTROLSEX communs{sizeof communs, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&communs);
+    texteRiche_ = LoadLibraryA("riched32.dll");
+    CreeFenetre();
+    CreeControles();
+    CreeInfobulles();
+    Application->FixeFenetrePrincipale(*this);
+}
+
+TAccueil::~TAccueil() {
+    infobulles_.reset();
+    if (fenetre_) DestroyWindow(fenetre_);
+    if (texteRiche_) FreeLibrary(texteRiche_);
+}
+
+void TAccueil::CreeFenetre() {
+    WNDCLASSEXA classe{};
+    classe.cbSize = sizeof classe;
+    classe.lpfnWndProc = ProcedureFenetre;
+    classe.hInstance = Application->Instance();
+    classe.hIcon = Application->Icone();
+    classe.hIconSm = Application->PetiteIcone();
+    classe.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    classe.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    classe.lpszClassName = ClasseAccueil;
+    RegisterClassExA(&classe);
+    // The client area is the layout's, whatever the platform's borders.
+    RECT cadre{0, 0, echelle_(Disposition::LargeurClient), echelle_(Disposition::HauteurClient)};
+    AdjustWindowRectEx(&cadre, StyleFenetre, FALSE, 0);
+    CreateWindowExA(0, ClasseAccueil, Disposition::Caption, StyleFenetre, PositionEcran.x, PositionEcran.y,
+                    cadre.right - cadre.left, cadre.bottom - cadre.top, Application->FenetreApplication(), nullptr,
+                    Application->Instance(), this);
+}
+
+RECT TAccueil::Place(const char* nom) const {
+    const Disposition::Controle& d = Dispose(nom);
+    const int gauche = echelle_(d.Gauche);
+    const int haut = echelle_(d.Haut);
+    return {gauche, haut, gauche + echelle_(d.Largeur), haut + echelle_(d.Hauteur)};
+}
+
+void TAccueil::CreeControles() {
+    const HINSTANCE instance = Application->Instance();
+    Logo = std::make_unique<TImage>(Place("Logo"), ChargeLogo(instance),
+                                    ReglagesPlacement{.Stretch = false, .Proportional = true, .Center = false});
+    BoutonOuvre = CreeBouton("BoutonOuvre", Ressources::GlypheOuvre, &TAccueil::BoutonOuvreClick);
+    BoutonTraite = CreeBouton("BoutonTraite", Ressources::GlypheTraite, &TAccueil::BoutonTraiteClick);
+    BoutonQuite = CreeBouton("BoutonQuite", Ressources::GlypheQuitte, &TAccueil::BoutonQuiteClick);
+    for (const char* nom : {"LabelType", "LabelNombre"}) labels_.push_back({Place(nom), Dispose(nom).Texte});
+
+    Memo = CreeControle("EDIT", "Memo", WS_TABSTOP | ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
+                        polices_.F4.get());
+    // Narrow margins, so that each of its two lines holds on one line.
+    SendMessageA(Memo, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MargesMemo);
+    BarreEtat = CreeBarreEtat();
+    ChampType = CreeControle("EDIT", "ChampType", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, polices_.F1.get());
+    ChampNombre = CreeControle("EDIT", "ChampNombre", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, polices_.F1.get());
+    Progression = std::make_unique<TProgressBar>(CreeControle(PROGRESS_CLASSA, "Progression", PBS_SMOOTH, 0, nullptr));
+    const HWND entree = CreeControle("RichEdit", "Entree", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
+                                     polices_.Fenetre.get());
+    SendMessageA(entree, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(clCream));
+    // MaxLength 0: the control's own default capacity.
+    SendMessageA(entree, EM_LIMITTEXT, 0, 0);
+    Entree = std::make_unique<TRichEdit>(entree);
+
+    boutons_ = {BoutonOuvre.get(), BoutonTraite.get(), BoutonQuite.get()};
+    for (const char* nom : Disposition::OrdreTabulation)
+        ordreTabulation_.push_back(GetDlgItem(fenetre_, Identifiant(nom)));
+}
+
+HWND TAccueil::CreeControle(const char* classe, const char* nom, DWORD style, DWORD styleEtendu, HFONT police) {
+    const Disposition::Controle& d = Dispose(nom);
+    const RECT place = Place(nom);
+    const HWND controle = CreateWindowExA(
+        styleEtendu, classe, d.Texte ? d.Texte : "", WS_CHILD | WS_CLIPSIBLINGS | (d.Visible ? WS_VISIBLE : 0u) | style,
+        place.left, place.top, place.right - place.left, place.bottom - place.top, fenetre_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(Identifiant(nom))), Application->Instance(), nullptr);
+    if (police) SendMessageA(controle, WM_SETFONT, reinterpret_cast<WPARAM>(police), FALSE);
+    // A later control lies above the earlier ones.
+    SetWindowPos(controle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return controle;
+}
+
+std::unique_ptr<TSpeedButton> TAccueil::CreeBouton(const char* nom, const char* glyph,
+                                                   void (TAccueil::*gestionnaire)(TSpeedButton*)) {
+    auto bouton = std::make_unique<TSpeedButton>(fenetre_, Place(nom), Dispose(nom).Texte,
+                                                 ChargeGlyph(Application->Instance(), glyph), polices_.F1.get());
+    bouton->OnClick = [this, gestionnaire](TSpeedButton* Sender) { (this->*gestionnaire)(Sender); };
+    return bouton;
+}
+
+HWND TAccueil::CreeBarreEtat() {
+    const HWND barre = CreeControle(STATUSCLASSNAMEA, "BarreEtat", SBARS_SIZEGRIP, 0, polices_.F3.get());
+    int bords[] = {echelle_(PanneauxBarreEtat::LargeurVide), -1};
+    SendMessageA(barre, SB_SETPARTS, std::size(bords), reinterpret_cast<LPARAM>(bords));
+    SendMessageA(barre, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
+    SendMessageA(barre, SB_SETTEXTA, 1 | SBT_OWNERDRAW, reinterpret_cast<LPARAM>(PanneauxBarreEtat::TexteCredit));
+    SendMessageA(barre, WM_SIZE, 0, 0);
+    return barre;
+}
+
+void TAccueil::CreeInfobulles() {
+    infobulles_ = std::make_unique<Infobulles>(fenetre_, Disposition::Hint);
+    infobulles_->AjouteZone(Logo->RectangleDessin(), Dispose("Logo").Hint);
+    for (const auto& [bouton, nom] :
+         {std::pair{BoutonOuvre.get(), "BoutonOuvre"}, std::pair{BoutonTraite.get(), "BoutonTraite"},
+          std::pair{BoutonQuite.get(), "BoutonQuite"}})
+        infobulles_->AjouteZone(bouton->Place(), Dispose(nom).Hint);
+    const std::pair<HWND, const char*> fenetres[] = {{Memo, "Memo"},
+                                                     {BarreEtat, "BarreEtat"},
+                                                     {ChampType, "ChampType"},
+                                                     {ChampNombre, "ChampNombre"},
+                                                     {Progression->Handle(), "Progression"},
+                                                     {Entree->Handle(), "Entree"}};
+    for (const auto& [controle, nom] : fenetres) infobulles_->AjouteControle(controle, Dispose(nom).Hint);
+}
+
+void TAccueil::BoutonQuiteClick(TSpeedButton*) { Application->DemandeFin(); }
+
+void TAccueil::MontreEntree(bool visible) {
+    // Shown, the report reads from its first line, wherever the lines added
+    // while it was hidden and small left its view.
+    if (visible) SendMessageA(Entree->Handle(), WM_VSCROLL, SB_TOP, 0);
+    ShowWindow(Entree->Handle(), visible ? SW_SHOW : SW_HIDE);
+}
+
+void TAccueil::DimensionneEntree(int largeur, int hauteur) {
+    SetWindowPos(Entree->Handle(), nullptr, 0, 0, echelle_(largeur), echelle_(hauteur),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TAccueil::FixeTexte(HWND champ, const Texte& texte) { SetWindowTextA(champ, texte.Octets().c_str()); }
+
+LRESULT CALLBACK TAccueil::ProcedureFenetre(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        auto* accueil = static_cast<TAccueil*>(reinterpret_cast<CREATESTRUCTA*>(l)->lpCreateParams);
+        accueil->fenetre_ = fenetre;
+        SetWindowLongPtrA(fenetre, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(accueil));
+    }
+    auto* accueil = reinterpret_cast<TAccueil*>(GetWindowLongPtrA(fenetre, GWLP_USERDATA));
+    if (!accueil) return DefWindowProcA(fenetre, message, w, l);
+    return Application->DelivreGarde([&] { return accueil->TraiteMessage(message, w, l); });
+}
+
+LRESULT TAccueil::TraiteMessage(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+    case WM_PAINT: Peint(); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+        if (Souris(message, PointDe(l))) return 0;
+        break;
+    case WM_CANCELMODE:
+        RelacheBoutons();
+        if (GetCapture() == fenetre_) ReleaseCapture();
+        break;
+    case WM_CAPTURECHANGED: RelacheBoutons(); break;
+    case WM_CTLCOLOREDIT: return Colore(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));
+    case WM_DRAWITEM:
+        if (reinterpret_cast<const DRAWITEMSTRUCT*>(l)->hwndItem != BarreEtat) break;
+        DessineCredit(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+        return TRUE;
+    case WM_SIZE:
+        // The status bar lies along the bottom over the whole width.
+        SendMessageA(BarreEtat, WM_SIZE, 0, 0);
+        break;
+    case WM_ACTIVATE: Active(LOWORD(w) != WA_INACTIVE); return 0;
+    case WM_CLOSE: Application->DemandeFin(); return 0;
+    case WM_SYSCOMMAND:
+        // The task-bar entry is the application window's: minimising the
+        // window minimises the application.
+        if ((w & 0xFFF0) == SC_MINIMIZE) {
+            ShowWindow(Application->FenetreApplication(), SW_MINIMIZE);
+            return 0;
+        }
+        break;
+    default: break;
+    }
+    return DefWindowProcA(fenetre_, message, w, l);
+}
+
+void TAccueil::Peint() {
+    PAINTSTRUCT peinture;
+    HDC dc = BeginPaint(fenetre_, &peinture);
+    Logo->Dessine(dc);
+    for (const TSpeedButton* bouton : boutons_) bouton->Dessine(dc);
+    const HGDIOBJ ancienne = SelectObject(dc, polices_.F2.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, clTeal);
+    for (const Label& label : labels_)
+        TextOutA(dc, label.Place.left, label.Place.top, label.Texte.c_str(), static_cast<int>(label.Texte.size()));
+    SelectObject(dc, ancienne);
+    EndPaint(fenetre_, &peinture);
+}
+
+LRESULT TAccueil::Colore(HDC dc, HWND controle) {
+    SetTextColor(dc, clTeal);
+    if (controle == Memo) {
+        SetBkColor(dc, clCream);
+        return reinterpret_cast<LRESULT>(fondCreme_.get());
+    }
+    SetBkColor(dc, GetSysColor(CouleurGradientInactif));
+    return reinterpret_cast<LRESULT>(fondChamps_.get());
+}
+
+void TAccueil::DessineCredit(const DRAWITEMSTRUCT& dessin) {
+    const auto* texte = reinterpret_cast<const char*>(dessin.itemData);
+    RECT place = dessin.rcItem;
+    place.left += echelle_(2);
+    const HGDIOBJ ancienne = SelectObject(dessin.hDC, polices_.F3.get());
+    SetBkMode(dessin.hDC, TRANSPARENT);
+    SetTextColor(dessin.hDC, clTeal);
+    DrawTextA(dessin.hDC, texte, -1, &place, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    SelectObject(dessin.hDC, ancienne);
+}
+
+bool TAccueil::Souris(UINT message, POINT point) {
+    for (TSpeedButton* bouton : boutons_) {
+        const bool pris = message == WM_LBUTTONDOWN ? bouton->SourisEnfoncee(point)
+                          : message == WM_MOUSEMOVE ? bouton->SourisDeplacee(point)
+                                                    : bouton->SourisRelachee(point);
+        if (pris) return true;
+    }
+    return false;
+}
+
+void TAccueil::RelacheBoutons() {
+    for (TSpeedButton* bouton : boutons_) bouton->Relache();
+}
+
+void TAccueil::Active(bool actif) {
+    if (!actif) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(fenetre_, focus)) focusSauve_ = focus;
+        return;
+    }
+    // First activation: the first control of the tab order that can take the focus.
+    if (focusSauve_ && IsWindow(focusSauve_) && IsWindowVisible(focusSauve_)) SetFocus(focusSauve_);
+    else DonneFocusSuivant(false);
+}
+
+bool TAccueil::TraiteToucheDialogue(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+    if (message.hwnd != fenetre_ && !IsChild(fenetre_, message.hwnd)) return false;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    DonneFocusSuivant(GetKeyState(VK_SHIFT) < 0);
+    return true;
+}
+
+void TAccueil::DonneFocusSuivant(bool arriere) {
+    const auto nombre = static_cast<std::ptrdiff_t>(ordreTabulation_.size());
+    const auto actuel = std::find(ordreTabulation_.begin(), ordreTabulation_.end(), GetFocus());
+    std::ptrdiff_t rang = actuel == ordreTabulation_.end() ? (arriere ? 0 : -1) : actuel - ordreTabulation_.begin();
+    for (std::ptrdiff_t essai = 0; essai < nombre; ++essai) {
+        rang = (rang + (arriere ? nombre - 1 : 1)) % nombre;
+        const HWND candidat = ordreTabulation_[static_cast<std::size_t>(rang)];
+        if (IsWindowVisible(candidat) && IsWindowEnabled(candidat)) {
+            SetFocus(candidat);
+            return;
+        }
+    }
+}

@@ -1,0 +1,102 @@
+// TAccueil: the tool's one window on Windows, built from its layout
+// (resources/Accueil.ui, through DispositionAccueil.h) at the screen's
+// scale. The logo, the three buttons and the two labels are drawn on the
+// window's own surface, below the windowed controls; among those a later one
+// lies above an earlier one, so that the report box, when enlarged, covers
+// the memo, the fields and the progress bar.
+//
+// Control operations for the handlers: Progression (TProgressBar), Entree
+// (TRichEdit) with MontreEntree and DimensionneEntree, ChampType and
+// ChampNombre with FixeTexte, OpenDialog. Texts are in the system's code page.
+//
+// Every message is handled under the application's guard: a failure that
+// escapes a handler is shown and the window waits for the next action.
+// Closing the window asks to end the run, as "Quitte" does.
+#pragma once
+
+#include "application/win32/Application.h"
+#include "application/win32/Echelle.h"
+#include "application/win32/Infobulles.h"
+#include "application/win32/Polices.h"
+#include "application/win32/controles/TImage.h"
+#include "application/win32/controles/TOpenDialog.h"
+#include "application/win32/controles/TProgressBar.h"
+#include "application/win32/controles/TRichEdit.h"
+#include "application/win32/controles/TSpeedButton.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TAccueil : public FenetreOutil {
+public:
+    TAccueil();
+    ~TAccueil() override;
+    TAccueil(const TAccueil&) = delete;
+    TAccueil& operator=(const TAccueil&) = delete;
+
+    HWND Handle() const override { return fenetre_; }
+    bool TraiteToucheDialogue(const MSG& message) override;
+
+    std::unique_ptr<TImage> Logo;
+    std::unique_ptr<TSpeedButton> BoutonOuvre;
+    std::unique_ptr<TSpeedButton> BoutonTraite;
+    std::unique_ptr<TSpeedButton> BoutonQuite;
+    HWND Memo = nullptr;
+    HWND BarreEtat = nullptr;
+    HWND ChampType = nullptr;
+    HWND ChampNombre = nullptr;
+    std::unique_ptr<TProgressBar> Progression;
+    std::unique_ptr<TRichEdit> Entree;
+    TOpenDialog OpenDialog;
+
+    void BoutonOuvreClick(TSpeedButton* Sender);
+    void BoutonTraiteClick(TSpeedButton* Sender);
+    void BoutonQuiteClick(TSpeedButton* Sender);
+
+    void MontreEntree(bool visible);
+    // Sizes of the layout; the box's top left corner stays at (0, 0).
+    void DimensionneEntree(int largeur, int hauteur);
+    // Replaces the whole text of a field and shows it.
+    static void FixeTexte(HWND champ, const Texte& texte);
+
+private:
+    struct Label {
+        RECT Place;
+        std::string Texte;
+    };
+
+    static LRESULT CALLBACK ProcedureFenetre(HWND fenetre, UINT message, WPARAM w, LPARAM l);
+    LRESULT TraiteMessage(UINT message, WPARAM w, LPARAM l);
+    void CreeFenetre();
+    void CreeControles();
+    void CreeInfobulles();
+    HWND CreeControle(const char* classe, const char* nom, DWORD style, DWORD styleEtendu, HFONT police);
+    std::unique_ptr<TSpeedButton> CreeBouton(const char* nom, const char* glyph,
+                                             void (TAccueil::*gestionnaire)(TSpeedButton*));
+    HWND CreeBarreEtat();
+    RECT Place(const char* nom) const;
+
+    void Peint();
+    LRESULT Colore(HDC dc, HWND controle);
+    void DessineCredit(const DRAWITEMSTRUCT& dessin);
+    bool Souris(UINT message, POINT point);
+    void RelacheBoutons();
+    void Active(bool actif);
+    void DonneFocusSuivant(bool arriere);
+
+    HWND fenetre_ = nullptr;
+    Echelle echelle_;
+    PolicesAccueil polices_;
+    ObjetGdi<HBRUSH> fondCreme_;
+    ObjetGdi<HBRUSH> fondChamps_;
+    std::vector<Label> labels_;
+    std::vector<TSpeedButton*> boutons_;
+    std::vector<HWND> ordreTabulation_;
+    std::unique_ptr<Infobulles> infobulles_;
+    // The control that had the focus when the window was last left.
+    HWND focusSauve_ = nullptr;
+    HMODULE texteRiche_ = nullptr;
+};

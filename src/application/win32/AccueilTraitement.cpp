@@ -1,0 +1,49 @@
+// The handlers of "Ouvre" and "Traite": the shared step sequences run over
+// the window's Win32 controls.
+#include "application/win32/Accueil.h"
+
+#include "depart/SequencesAccueil.h"
+
+namespace {
+
+// The control operations over the window's controls.
+class ControlesWin32 : public ControlesAccueil {
+public:
+    explicit ControlesWin32(TAccueil& fenetre) : f_(fenetre) {}
+
+    bool ExecuteOpenDialog() override { return f_.OpenDialog.Execute(Application->FenetreApplication()); }
+    Texte FileNameOpenDialog() override { return f_.OpenDialog.FileName(); }
+
+    void MontreEntree(bool visible) override { f_.MontreEntree(visible); }
+    void DimensionneEntree(int largeur, int hauteur) override { f_.DimensionneEntree(largeur, hauteur); }
+    void VideEntree() override { f_.Entree->Vide(); }
+    void AjouteLigneEntree(const Texte& ligne) override { f_.Entree->AjouteLigne(ligne); }
+
+    void MontreProgression(bool visible) override { f_.Progression->Montre(visible); }
+    void FixeMaxProgression(std::int32_t maximum) override { f_.Progression->FixeMax(maximum); }
+    void FixePositionProgression(std::int32_t position) override { f_.Progression->FixePosition(position); }
+    void RepeintProgression() override { f_.Progression->Repeint(); }
+
+    void FixeTexteChampType(const Texte& texte) override { TAccueil::FixeTexte(f_.ChampType, texte); }
+    void FixeTexteChampNombre(const Texte& texte) override { TAccueil::FixeTexte(f_.ChampNombre, texte); }
+
+    int AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) override {
+        return Application->AfficheMessage(texte, titre, drapeaux);
+    }
+    void DemandeFin() override { Application->DemandeFin(); }
+
+private:
+    TAccueil& f_;
+};
+
+}  // namespace
+
+void TAccueil::BoutonOuvreClick(TSpeedButton*) {
+    ControlesWin32 controles(*this);
+    SequenceOuvre(controles);
+}
+
+void TAccueil::BoutonTraiteClick(TSpeedButton*) {
+    ControlesWin32 controles(*this);
+    SequenceTraite(controles);
+}

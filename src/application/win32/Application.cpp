@@ -1,0 +1,183 @@
+// The application object: title, application window, event loop, message
+// boxes, the request to end, failure display and the reload of the regional
+// date settings.
+#include "application/win32/Application.h"
+
+#include "application/EchecAAfficher.h"
+#include "application/win32/AttenteModale.h"
+#include "application/win32/Ressources.h"
+#include "application/win32/TitreProgramme.h"
+#include "commun/DrapeauxBoite.h"
+#include "commun/MessageErreur.h"
+#include "dates/ChargeReglagesDate.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+
+const char* const ClasseApplication = "TApplication";
+// The request to end, as it waits in the queue.
+constexpr UINT MessageFin = WM_APP + 1;
+// The application window was activated: the main window takes over.
+constexpr UINT MessageEntree = WM_APP + 2;
+// The title is read back in at most 255 characters.
+constexpr int TailleTitre = 256;
+
+HICON ChargeIcone(HINSTANCE instance, int cote) {
+    return static_cast<HICON>(LoadImageA(instance, Ressources::Icone, IMAGE_ICON, cote, cote, 0));
+}
+
+}  // namespace
+
+TApplication::TApplication(HINSTANCE instance)
+    : instance_(instance),
+      icone_(ChargeIcone(instance, GetSystemMetrics(SM_CXICON))),
+      petiteIcone_(ChargeIcone(instance, GetSystemMetrics(SM_CXSMICON))),
+      messageBarreDesTaches_(RegisterWindowMessageA("TaskbarCreated")) {
+    Application = this;
+    CreeFenetreApplication();
+}
+
+TApplication::~TApplication() {
+    if (fenetre_) DestroyWindow(fenetre_);
+    DestroyIcon(icone_);
+    DestroyIcon(petiteIcone_);
+    if (Application == this) Application = nullptr;
+}
+
+void TApplication::CreeFenetreApplication() {
+    WNDCLASSA classe{};
+    classe.lpfnWndProc = ProcedureFenetre;
+    classe.hInstance = instance_;
+    classe.hIcon = icone_;
+    classe.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    classe.lpszClassName = ClasseApplication;
+    RegisterClassA(&classe);
+    // No size, at the centre of the screen, the title as its text.
+    const Texte titre = TitreProgramme();
+    fenetre_ = CreateWindowExA(0, ClasseApplication, titre.Octets().c_str(),
+                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                               nullptr, instance_, nullptr);
+    SendMessageA(fenetre_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icone_));
+    SendMessageA(fenetre_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(petiteIcone_));
+    const HMENU menu = GetSystemMenu(fenetre_, FALSE);
+    for (const int commande : {SC_MAXIMIZE, SC_SIZE, SC_MOVE})
+        DeleteMenu(menu, static_cast<UINT>(commande), MF_BYCOMMAND);
+}
+
+Texte TApplication::TitreApplication() const {
+    char titre[TailleTitre] = {};
+    GetWindowTextA(fenetre_, titre, TailleTitre);
+    return Texte(titre);
+}
+
+void TApplication::FixeFenetrePrincipale(FenetreOutil& fenetre) {
+    if (!principale_) principale_ = &fenetre;
+}
+
+int TApplication::BoucleEvenements(int etatDemarrage) {
+    MontreFenetrePrincipale(etatDemarrage);
+    while (!quitte_) {
+        try {
+            Tour();
+        } catch (...) {
+            GereEchec(std::current_exception());
+        }
+    }
+    return 0;
+}
+
+void TApplication::MontreFenetrePrincipale(int etatDemarrage) {
+    if (!principale_) return;
+    const HWND principale = principale_->Handle();
+    ShowWindow(principale, SW_SHOW);
+    // The task-bar entry, still without size.
+    ShowWindow(fenetre_, SW_SHOWNOACTIVATE);
+    if (etatDemarrage == SW_SHOWMAXIMIZED) ShowWindow(principale, SW_MAXIMIZE);
+    if (etatDemarrage == SW_SHOWMINNOACTIVE) ShowWindow(fenetre_, SW_MINIMIZE);
+}
+
+void TApplication::Tour() {
+    if (finEnAttente_) {
+        quitte_ = true;
+        return;
+    }
+    MSG message;
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        // The idle step: the tooltips follow the pointer by themselves; wait
+        // for the next event.
+        WaitMessage();
+        return;
+    }
+    if (EstDemandeFin(message)) {
+        quitte_ = true;
+        return;
+    }
+    if (principale_ && principale_->TraiteToucheDialogue(message)) return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+bool TApplication::EstDemandeFin(const MSG& message) const {
+    return message.message == WM_QUIT || (message.hwnd == fenetre_ && message.message == MessageFin);
+}
+
+int TApplication::AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) {
+    // The tool reads left to right: MB_RTLREADING is never added.
+    const AttenteModale attente(fenetre_, true);
+    return MessageBoxA(fenetre_, texte.Octets().c_str(), titre.Octets().c_str(), drapeaux);
+}
+
+void TApplication::DemandeFin() { PostMessageA(fenetre_, MessageFin, 0, 0); }
+
+void TApplication::AfficheErreur(const Exception& echec) {
+    AfficheMessage(AvecPointFinal(echec.Message()), TitreApplication(), Boite::IconeStop);
+}
+
+void TApplication::GereEchec(std::exception_ptr echec) noexcept {
+    try {
+        // A button left pressed lets go of the mouse.
+        if (const HWND tenant = GetCapture()) SendMessageA(tenant, WM_CANCELMODE, 0, 0);
+        if (const auto affiche = EchecAAfficher(echec)) AfficheErreur(*affiche);
+    } catch (...) {
+        // Showing the failure failed too (out of memory): say it where we still can.
+        OutputDebugStringA("Controle : une erreur n'a pas pu être affichée\n");
+    }
+}
+
+LRESULT TApplication::DelivreGarde(const std::function<LRESULT()>& traitement, LRESULT siEchec) noexcept {
+    try {
+        return traitement();
+    } catch (...) {
+        GereEchec(std::current_exception());
+        return siEchec;
+    }
+}
+
+LRESULT CALLBACK TApplication::ProcedureFenetre(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
+    if (!Application || Application->fenetre_ != fenetre) return DefWindowProcA(fenetre, message, w, l);
+    return Application->DelivreGarde([&] { return Application->TraiteMessage(message, w, l); });
+}
+
+LRESULT TApplication::TraiteMessage(UINT message, WPARAM w, LPARAM l) {
+    if ((message == WM_SETTINGCHANGE || message == messageBarreDesTaches_) && MajReglagesAuChangement)
+        RechargeReglagesUtilisateur();
+    switch (message) {
+    case MessageFin:
+        // Delivered by a modal loop inside a handler: kept for the main loop.
+        finEnAttente_ = true;
+        return 0;
+    case WM_CLOSE: DemandeFin(); return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(w) != WA_INACTIVE) PostMessageA(fenetre_, MessageEntree, 0, 0);
+        break;
+    case MessageEntree:
+        if (principale_ && GetActiveWindow() == fenetre_ && !IsIconic(fenetre_) &&
+            IsWindowEnabled(principale_->Handle()))
+            SetActiveWindow(principale_->Handle());
+        return 0;
+    default: break;
+    }
+    return DefWindowProcA(fenetre_, message, w, l);
+}

@@ -1,0 +1,100 @@
+// TApplication: the tool's one application object on Windows. It derives
+// the title from the executable's name, owns the hidden application window
+// FenetreApplication (the owner of every message box and of the open
+// dialog, and the tool's task-bar entry), runs the event loop, shows the
+// modal message boxes, takes the request to end, shows every failure that
+// escapes a window's handling, and reloads the regional date settings when
+// the platform announces a change of them to the application window.
+#pragma once
+
+#include "commun/Exceptions.h"
+#include "commun/Texte.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+
+// What the event loop asks of the main window.
+class FenetreOutil {
+public:
+    virtual ~FenetreOutil() = default;
+    virtual HWND Handle() const = 0;
+    // The dialog keys (tab and shift+tab between the controls): true when
+    // the window took the key, which then goes no further.
+    virtual bool TraiteToucheDialogue(const MSG& message) = 0;
+};
+
+class TApplication {
+public:
+    explicit TApplication(HINSTANCE instance);
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    HINSTANCE Instance() const { return instance_; }
+    HWND FenetreApplication() const { return fenetre_; }
+    // The icon MAINICON, at the platform's large and small sizes.
+    HICON Icone() const { return icone_; }
+    HICON PetiteIcone() const { return petiteIcone_; }
+    // The title, read back from the application window's text.
+    Texte TitreApplication() const;
+
+    // The first window built becomes the main window.
+    void FixeFenetrePrincipale(FenetreOutil& fenetre);
+
+    // Shows the main window as the platform asked the program to start
+    // (etatDemarrage, the show command it was given), then runs the event
+    // loop until the request to end has been taken; 0.
+    int BoucleEvenements(int etatDemarrage);
+
+    // Shows a modal box owned by the application window and returns the
+    // number of the button pressed.
+    int AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux);
+
+    // Posts the request to end and returns at once; only the main loop
+    // takes it, so a box opened afterwards in the same handler stays until
+    // the user closes it.
+    void DemandeFin();
+    bool FinPrise() const { return quitte_; }
+
+    // Shows a failure's message, with its final period, in an error box
+    // captioned with the title.
+    void AfficheErreur(const Exception& echec);
+
+    // The handling of a failure caught while delivering an event: the mouse
+    // capture released, EAbort kept silent, the rest shown.
+    void GereEchec(std::exception_ptr echec) noexcept;
+
+    // Runs a window's handling of a message; whatever escapes it goes to
+    // GereEchec and the message gets siEchec as its answer.
+    LRESULT DelivreGarde(const std::function<LRESULT()>& traitement, LRESULT siEchec = 0) noexcept;
+
+    // Reloads ReglagesDate when the platform announces a change of its
+    // settings (WM_SETTINGCHANGE or "TaskbarCreated").
+    bool MajReglagesAuChangement = true;
+
+private:
+    static LRESULT CALLBACK ProcedureFenetre(HWND fenetre, UINT message, WPARAM w, LPARAM l);
+    LRESULT TraiteMessage(UINT message, WPARAM w, LPARAM l);
+    void CreeFenetreApplication();
+    void MontreFenetrePrincipale(int etatDemarrage);
+    // One turn of the event loop.
+    void Tour();
+    bool EstDemandeFin(const MSG& message) const;
+
+    HINSTANCE instance_;
+    HICON icone_;
+    HICON petiteIcone_;
+    HWND fenetre_ = nullptr;
+    UINT messageBarreDesTaches_;
+    FenetreOutil* principale_ = nullptr;
+    // Set when a modal loop inside a handler delivered the request to end:
+    // the main loop takes it at its next turn.
+    bool finEnAttente_ = false;
+    bool quitte_ = false;
+};
+
+// The application object of the run (null before it is built).
+extern TApplication* Application;

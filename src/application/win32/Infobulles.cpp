@@ -1,0 +1,43 @@
+// The tooltips of the main window.
+#include "application/win32/Infobulles.h"
+
+#include <commctrl.h>
+
+std::string_view PartieCourte(std::string_view hint) { return hint.substr(0, hint.find('|')); }
+
+Infobulles::Infobulles(HWND fenetre, std::string_view hintFenetre)
+    : fenetre_(fenetre),
+      bulle_(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, fenetre, nullptr, nullptr, nullptr)),
+      hintFenetre_(hintFenetre) {
+    SendMessageA(bulle_, TTM_SETDELAYTIME, TTDT_INITIAL, DelaiAvantInfobulle);
+    SendMessageA(bulle_, TTM_SETDELAYTIME, TTDT_RESHOW, DelaiEntreInfobulles);
+    SendMessageA(bulle_, TTM_SETDELAYTIME, TTDT_AUTOPOP, DureeInfobulle);
+    // The window itself, for its parts without a control of their own.
+    Ajoute(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(fenetre), {}, hintFenetre_);
+}
+
+Infobulles::~Infobulles() { DestroyWindow(bulle_); }
+
+void Infobulles::AjouteControle(HWND controle, const char* hint) {
+    Ajoute(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(controle), {}, hint ? hint : hintFenetre_);
+}
+
+void Infobulles::AjouteZone(const RECT& zone, const char* hint) {
+    Ajoute(0, prochaineZone_++, zone, hint ? hint : hintFenetre_);
+}
+
+void Infobulles::Ajoute(UINT drapeaux, UINT_PTR outil, const RECT& zone, std::string_view hint) {
+    const std::string_view court = PartieCourte(hint);
+    // An empty hint shows no tooltip.
+    if (court.empty()) return;
+    std::string& texte = textes_.emplace_back(court);
+    TOOLINFOA description{};
+    description.cbSize = TTTOOLINFOA_V2_SIZE;
+    description.uFlags = drapeaux | TTF_SUBCLASS;
+    description.hwnd = fenetre_;
+    description.uId = outil;
+    description.rect = zone;
+    description.lpszText = texte.data();
+    SendMessageA(bulle_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&description));
+}

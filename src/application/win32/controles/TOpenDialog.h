@@ -1,0 +1,22 @@
+// TOpenDialog: the choice of the export file, through the platform's common
+// open dialog owned by the application window: no filter, no default
+// extension, the platform's own title, the read-only box hidden, resizable;
+// a typed name of a file that does not exist is accepted. While it is shown
+// the tool's other windows are disabled as for a message box.
+#pragma once
+
+#include "commun/Texte.h"
+
+#include <windows.h>
+
+class TOpenDialog {
+public:
+    // True and FileName the full path when the user confirmed a file; false
+    // when he cancelled, FileName then keeping its value.
+    bool Execute(HWND proprietaire);
+    // The path confirmed last, in the system's code page; empty at start.
+    const Texte& FileName() const { return nomFichier_; }
+
+private:
+    Texte nomFichier_;
+};

@@ -1,0 +1,99 @@
+// A second Windows program for the end-to-end test of the window, run in
+// the same Wine prefix as the tool:
+//
+//   aide-essais tient FICHIER   holds the file open for writing, says
+//                               "ouvert" on standard output, and waits to be
+//                               ended (at most two minutes);
+//   aide-essais boite TITRE     waits (at most 20 s) for a shown message box
+//                               of that caption and writes its text, in the
+//                               system's code page, on standard output;
+//   aide-essais fenetre         waits (at most 20 s) for the tool's main
+//                               window and writes its caption, then its
+//                               client area: width, height, and the screen
+//                               position of its top left corner.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+int Tient(const char* chemin) {
+    const HANDLE fichier = CreateFileA(chemin, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (fichier == INVALID_HANDLE_VALUE) {
+        std::printf("erreur %lu\n", GetLastError());
+        return 1;
+    }
+    std::printf("ouvert\n");
+    std::fflush(stdout);
+    Sleep(120000);
+    CloseHandle(fichier);
+    return 0;
+}
+
+struct Recherche {
+    const char* Classe;
+    const char* Titre;  // nullptr: any
+    HWND Trouvee;
+};
+
+BOOL CALLBACK Cherche(HWND fenetre, LPARAM parametre) {
+    auto& recherche = *reinterpret_cast<Recherche*>(parametre);
+    char classe[32] = {};
+    char titre[256] = {};
+    GetClassNameA(fenetre, classe, sizeof classe);
+    GetWindowTextA(fenetre, titre, sizeof titre);
+    if (std::strcmp(classe, recherche.Classe) != 0 || !IsWindowVisible(fenetre) ||
+        (recherche.Titre && std::strcmp(titre, recherche.Titre) != 0))
+        return TRUE;
+    recherche.Trouvee = fenetre;
+    return FALSE;
+}
+
+// The shown top-level window of that class (and caption), waited for.
+HWND Attends(const char* classe, const char* titre) {
+    for (int essai = 0; essai < 200; ++essai) {
+        Recherche recherche{classe, titre, nullptr};
+        EnumWindows(Cherche, reinterpret_cast<LPARAM>(&recherche));
+        if (recherche.Trouvee) return recherche.Trouvee;
+        Sleep(100);
+    }
+    std::printf("aucune fenetre %s \"%s\"\n", classe, titre ? titre : "");
+    return nullptr;
+}
+
+int Boite(const char* titre) {
+    // The identifier of the text of a message box.
+    constexpr int TexteBoite = 0xFFFF;
+    const HWND boite = Attends("#32770", titre);
+    if (!boite) return 1;
+    char texte[1024] = {};
+    GetDlgItemTextA(boite, TexteBoite, texte, sizeof texte);
+    std::printf("%s\n", texte);
+    return 0;
+}
+
+int Fenetre() {
+    const HWND fenetre = Attends("TAccueil", nullptr);
+    if (!fenetre) return 1;
+    char titre[256] = {};
+    GetWindowTextA(fenetre, titre, sizeof titre);
+    RECT zone{};
+    GetClientRect(fenetre, &zone);
+    POINT coin{0, 0};
+    ClientToScreen(fenetre, &coin);
+    std::printf("%s\n%ld %ld %ld %ld\n", titre, zone.right, zone.bottom, coin.x, coin.y);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "tient") return Tient(argv[2]);
+    if (argc == 3 && std::string(argv[1]) == "boite") return Boite(argv[2]);
+    if (argc == 2 && std::string(argv[1]) == "fenetre") return Fenetre();
+    std::fprintf(stderr, "usage : aide-essais tient FICHIER | boite TITRE | fenetre\n");
+    return 2;
+}

@@ -1,0 +1,51 @@
+// The answerer of the test's message boxes.
+#include "RepondeurBoites.h"
+
+namespace {
+
+RepondeurBoites* repondeurEnCours = nullptr;
+// The identifier of the text of a message box.
+constexpr int TexteBoite = 0xFFFF;
+
+BOOL CALLBACK TrouveBoite(HWND fenetre, LPARAM trouvee) {
+    char classe[16] = {};
+    GetClassNameA(fenetre, classe, sizeof classe);
+    if (std::string(classe) != "#32770" || !IsWindowVisible(fenetre)) return TRUE;
+    *reinterpret_cast<HWND*>(trouvee) = fenetre;
+    return FALSE;
+}
+
+std::string TexteDe(HWND fenetre) {
+    char texte[512] = {};
+    GetWindowTextA(fenetre, texte, sizeof texte);
+    return texte;
+}
+
+}  // namespace
+
+RepondeurBoites::RepondeurBoites(HWND fenetreSurveillee, int ticsAvantReponse)
+    : surveillee_(fenetreSurveillee), ticsAvantReponse_(ticsAvantReponse), minuterie_(SetTimer(nullptr, 0, 50, Tic)) {
+    repondeurEnCours = this;
+}
+
+RepondeurBoites::~RepondeurBoites() {
+    KillTimer(nullptr, minuterie_);
+    repondeurEnCours = nullptr;
+}
+
+void CALLBACK RepondeurBoites::Tic(HWND, UINT, UINT_PTR, DWORD) {
+    if (repondeurEnCours) repondeurEnCours->Regarde();
+}
+
+void RepondeurBoites::Regarde() {
+    HWND boite = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), TrouveBoite, reinterpret_cast<LPARAM>(&boite));
+    if (!boite || boite == repondue_) return;
+    if (ticsVus_++ == 0)
+        vues_.push_back(
+            {TexteDe(boite), TexteDe(GetDlgItem(boite, TexteBoite)), surveillee_ && !IsWindowEnabled(surveillee_)});
+    if (ticsVus_ < ticsAvantReponse_) return;
+    ticsVus_ = 0;
+    repondue_ = boite;
+    PostMessageA(boite, WM_COMMAND, IDOK, 0);
+}

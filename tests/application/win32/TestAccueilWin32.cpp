@@ -1,0 +1,160 @@
+// Tests of the Windows main window under Wine: the layout's places and
+// stacking at 96 dots per inch, the scaling rule for other screens, the tab
+// order, and the rules of the progress bar and of the report box over the
+// platform's real controls.
+#include "application/win32/Accueil.h"
+#include "application/win32/Echelle.h"
+#include "commun/Exceptions.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+class AccueilWin32 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        application_ = std::make_unique<TApplication>(GetModuleHandleA(nullptr));
+        accueil_ = std::make_unique<TAccueil>();
+        ShowWindow(accueil_->Handle(), SW_SHOW);
+    }
+    void TearDown() override {
+        accueil_.reset();
+        application_.reset();
+    }
+
+    // A control's rectangle in the window's client coordinates.
+    RECT Place(HWND controle) const {
+        RECT place{};
+        GetWindowRect(controle, &place);
+        MapWindowPoints(nullptr, accueil_->Handle(), reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    }
+
+    void Tabulation() {
+        const MSG touche{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        EXPECT_TRUE(accueil_->TraiteToucheDialogue(touche));
+    }
+
+    std::unique_ptr<TApplication> application_;
+    std::unique_ptr<TAccueil> accueil_;
+};
+
+bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST(Echelle, ADautresPointsParPouceLaPoliceSuitLEcranEtLaDispositionLaHauteurDeTexteMesuree) {
+    const struct {
+        int PointsParPouce;
+        int TexteMesure;
+        int Police;
+        int Largeur;  // the client width of 444 on that screen
+    } cas[] = {{96, 0, 11, 444}, {120, 16, 14, 546}, {144, 20, 17, 683}};
+    for (const auto& c : cas) {
+        int mesures = 0;
+        const Echelle echelle = EchellePour(c.PointsParPouce, [&](int hauteur) {
+            ++mesures;
+            EXPECT_EQ(hauteur, c.Police);
+            return c.TexteMesure;
+        });
+        EXPECT_EQ(echelle.HauteurPoliceFenetre, c.Police);
+        EXPECT_EQ(echelle(444), c.Largeur);
+        EXPECT_EQ(mesures, c.PointsParPouce == 96 ? 0 : 1);
+    }
+}
+
+TEST_F(AccueilWin32, LesControlesSontALeurPlaceEtLesDerniersCreesPassentDessus) {
+    RECT client{};
+    GetClientRect(accueil_->Handle(), &client);
+    EXPECT_EQ(client.right, 444);
+    EXPECT_EQ(client.bottom, 248);
+    const struct {
+        HWND Controle;
+        RECT Place;
+        bool Visible;
+    } cas[] = {
+        {accueil_->Memo, {160, 8, 438, 49}, true},
+        {accueil_->ChampType, {248, 52, 436, 78}, true},
+        {accueil_->ChampNombre, {248, 92, 434, 118}, true},
+        {accueil_->Progression->Handle(), {160, 136, 433, 153}, false},
+        {accueil_->Entree->Handle(), {0, 0, 33, 25}, false},
+    };
+    for (const auto& c : cas) {
+        EXPECT_TRUE(Place(c.Controle) == c.Place) << GetDlgCtrlID(c.Controle);
+        EXPECT_EQ(IsWindowVisible(c.Controle) != FALSE, c.Visible) << GetDlgCtrlID(c.Controle);
+    }
+    // The status bar along the bottom, over the whole width.
+    const RECT barre = Place(accueil_->BarreEtat);
+    EXPECT_EQ(barre.left, 0);
+    EXPECT_EQ(barre.right, 444);
+    EXPECT_EQ(barre.bottom, 248);
+    // The report box lies above the memo; the logo keeps its proportions.
+    HWND dessus = GetTopWindow(accueil_->Handle());
+    while (dessus && dessus != accueil_->Memo && dessus != accueil_->Entree->Handle())
+        dessus = GetWindow(dessus, GW_HWNDNEXT);
+    EXPECT_EQ(dessus, accueil_->Entree->Handle());
+    EXPECT_TRUE(accueil_->Logo->RectangleDessin() == (RECT{4, 4, 153, 152}));
+}
+
+TEST_F(AccueilWin32, LaTabulationVaDuMemoAuxChampsEtALaBoiteDeRapportQuandElleEstMontree) {
+    SetFocus(accueil_->Memo);
+    Tabulation();
+    EXPECT_EQ(GetFocus(), accueil_->ChampType);
+    Tabulation();
+    EXPECT_EQ(GetFocus(), accueil_->ChampNombre);
+    Tabulation();
+    EXPECT_EQ(GetFocus(), accueil_->Memo);
+    accueil_->MontreEntree(true);
+    SetFocus(accueil_->ChampNombre);
+    Tabulation();
+    EXPECT_EQ(GetFocus(), accueil_->Entree->Handle());
+}
+
+TEST_F(AccueilWin32, LaBarreDeProgressionGardeSesBornesEtSaPositionSelonSesRegles) {
+    TProgressBar& barre = *accueil_->Progression;
+    try {
+        barre.FixeMax(0);
+        ADD_FAILURE() << "un maximum sous le minimum est accepté";
+    } catch (const EInvalidOperation& e) {
+        EXPECT_EQ(e.Message().Octets(), "Propri\xe9t\xe9 TProgressBar hors limites");
+    }
+    EXPECT_EQ(barre.Max(), 100);
+    barre.FixeMax(1);
+    EXPECT_EQ(barre.Max(), 1);
+    barre.FixeMax(25);
+    // Before the bar is first shown a position is kept as given.
+    barre.FixePosition(0);
+    EXPECT_EQ(barre.Position(), 0);
+    barre.Montre(true);
+    EXPECT_EQ(barre.Position(), 1);
+    barre.FixePosition(500);
+    EXPECT_EQ(barre.Position(), 25);
+    // The control shows the same band.
+    EXPECT_EQ(SendMessageA(barre.Handle(), PBM_GETPOS, 0, 0), 25);
+    barre.FixePosition(12);
+    barre.FixeMin(0);
+    EXPECT_EQ(barre.Position(), 0);
+    barre.Repeint();
+}
+
+TEST_F(AccueilWin32, LaBoiteDeRapportAjouteChaqueLigneSuivieDUnSautDeLigne) {
+    TRichEdit& rapport = *accueil_->Entree;
+    rapport.Vide();
+    rapport.AjouteLigne(Texte("M1869-007 Le F\xe8vre : 1850"));
+    rapport.AjouteLigne(Texte("M1846-011 Le Roux : "));
+    EXPECT_EQ(rapport.Contenu(), "M1869-007 Le F\xe8vre : 1850\r\nM1846-011 Le Roux : \r\n");
+    // A last line that holds characters gets the break before the new line.
+    SetWindowTextA(rapport.Handle(), "A");
+    rapport.AjouteLigne(Texte(std::string("B\0C", 3)));
+    EXPECT_EQ(rapport.Contenu(), "A\r\nB C");
+    SendMessageA(rapport.Handle(), EM_SETMODIFY, TRUE, 0);
+    rapport.Vide();
+    EXPECT_EQ(rapport.Contenu(), "");
+    EXPECT_EQ(SendMessageA(rapport.Handle(), EM_GETMODIFY, 0, 0), 0);
+}
+
+}  // namespace

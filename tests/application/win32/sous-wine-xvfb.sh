@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Runs a command of the window's tests with Wine on an X display of its own:
+#
+#   sous-wine-xvfb.sh DOSSIER COMMANDE [ARGUMENTS...]
+#
+# COMMANDE is a Windows program (run with wine) or a script, which then
+# finds Wine's environment and DISPLAY set. DOSSIER holds a Wine prefix of
+# the window's tests (never ~/.wine), made the first time with the fonts the
+# window names, and a home folder for Wine. Xvfb picks its display itself, so
+# runs never share one; Wine's server is started before the command and
+# stopped after it, with every process of the prefix, and Xvfb with it.
+# The command's exit status is the script's.
+set -euo pipefail
+
+dossier=$(realpath -m "$1")
+shift
+export WINEARCH=win32 WINEPREFIX="$dossier/prefixe" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export HOME="$dossier/maison" LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
+mkdir -p "$HOME" "$WINEPREFIX"
+
+travail=$(mktemp -d)
+xvfb=""
+termine() {
+  timeout 30 wineserver -k </dev/null >/dev/null 2>&1 || true
+  timeout 30 wineserver -w </dev/null >/dev/null 2>&1 || true
+  local socket
+  socket=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
+  for place in "${TMPDIR:-/tmp}"/wine-*/"$socket"; do
+    [ -d "$place" ] || continue
+    rm -rf "$place"
+    rmdir "$(dirname "$place")" 2>/dev/null || true
+  done
+  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+  rm -rf "$travail"
+}
+trap termine EXIT
+
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$travail/ecran" </dev/null >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 200); do [ -s "$travail/ecran" ] && break; sleep 0.05; done
+[ -s "$travail/ecran" ] || { echo "Xvfb n'a pas démarré"; exit 1; }
+export DISPLAY=":$(cat "$travail/ecran")"
+
+# The server and Wine's helper processes start with no pipe of the caller,
+# so that they never keep a test waiting; the first time, this makes the prefix.
+timeout 10 wineserver -p </dev/null >/dev/null 2>&1
+timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1
+if [ ! -f "$dossier/prefixe-pret" ]; then
+  # Wine's own faces (Tahoma, MS Sans Serif...), "Comic Sans MS" drawn with
+  # Comic Neue, a crash that ends the program instead of a dialog, and
+  # windows that Wine frames itself, since no window manager runs here
+  # (Wine would otherwise wait for one whenever a window is hidden).
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  cat >"$travail/reglages.reg" <<'FIN'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Comic Sans MS"="Comic Neue"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+FIN
+  timeout 60 wine regedit /S "$(winepath -w "$travail/reglages.reg")" </dev/null >/dev/null 2>&1
+  touch "$dossier/prefixe-pret"
+fi
+
+statut=0
+case "$1" in
+*.exe) timeout -k 5 300 wine "$@" || statut=$? ;;
+*) "$@" || statut=$? ;;
+esac
+exit $statut
