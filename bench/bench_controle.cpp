@@ -5,42 +5,16 @@
 #include "bench_controle_exports.h"
 
 #include "dates/ChargeReglagesDate.h"
-#include "depart/Depart.h"
-#include "depart/Survol.h"
-#include "depart/Verification.h"
 
 #include <benchmark/benchmark.h>
 
-#include <vector>
-
 namespace {
-
-class RapportEnMemoire : public ObservateurVerification {
-public:
-    void Avance(std::int32_t n) override { position = n; }
-    void MontreProgression() override {}
-    void AjouteLigneRapport(const Texte& ligne) override { lignes.push_back(ligne); }
-
-    std::int32_t position = 0;
-    std::vector<Texte> lignes;
-};
 
 void TraiteSansFenetre(benchmark::State& etat) {
     ReglagesDate.FormatDateCourt = Texte("dd/MM/yyyy");
     ReglagesDate.SeparateurDate = '/';
     const std::string chemin = GenereExport(etat.range(0), static_cast<int>(etat.range(1)));
-    for (auto _ : etat) {
-        etat.PauseTiming();
-        ReinitialiseDepart();
-        SurvoleExport(chemin);
-        RapportEnMemoire rapport;
-        etat.ResumeTiming();
-        DebuteVerification();
-        VerifieEnregistrements(rapport);
-        FermeExport();
-        benchmark::DoNotOptimize(rapport.lignes.data());
-        etat.counters["refusees"] = static_cast<double>(rapport.lignes.size());
-    }
+    for (auto _ : etat) etat.counters["refusees"] = static_cast<double>(VerifieUneFois(etat, chemin));
     etat.SetItemsProcessed(etat.iterations() * etat.range(0));
 }
 

@@ -1,17 +1,21 @@
 // Generated exports for the benchmarks: births of about 190 bytes a line,
 // with a chosen share of refused dates, written once into the temporary
-// folder and kept for the whole benchmark run; and the survey that
-// prepares a check, without a window.
+// folder and kept for the whole benchmark run; the survey that prepares a
+// check, and one timed check, without a window.
 #pragma once
 
 #include "depart/Depart.h"
 #include "depart/Survol.h"
+#include "depart/Verification.h"
+
+#include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 // Every refusePour-th act has a refused date (1: all of them, 100: 1%).
 inline std::string GenereExport(std::int64_t actes, int refusePour) {
@@ -46,4 +50,30 @@ inline void SurvoleExport(const std::string& chemin) {
     SurvoleExport(Texte(chemin));
     DecoupeEntete();
     ChoisitTypeActes();
+}
+
+// The refused lines kept in memory, as the window gathers them.
+class RapportEnMemoire : public ObservateurVerification {
+public:
+    void Avance(std::int32_t n) override { position = n; }
+    void MontreProgression() override {}
+    void AjouteLigneRapport(const Texte& ligne) override { lignes.push_back(ligne); }
+
+    std::int32_t position = 0;
+    std::vector<Texte> lignes;
+};
+
+// One check of the export, timed, after a fresh survey outside the timing;
+// gives the number of refused dates.
+inline std::size_t VerifieUneFois(benchmark::State& etat, const std::string& chemin) {
+    etat.PauseTiming();
+    ReinitialiseDepart();
+    SurvoleExport(chemin);
+    RapportEnMemoire rapport;
+    etat.ResumeTiming();
+    DebuteVerification();
+    VerifieEnregistrements(rapport);
+    FermeExport();
+    benchmark::DoNotOptimize(rapport.lignes.data());
+    return rapport.lignes.size();
 }

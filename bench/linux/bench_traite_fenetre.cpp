@@ -27,27 +27,10 @@ double MemoireMaxMo() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-class RapportEnMemoire : public ObservateurVerification {
-public:
-    void Avance(std::int32_t) override {}
-    void MontreProgression() override {}
-    void AjouteLigneRapport(const Texte& ligne) override { lignes.push_back(ligne); }
-    std::vector<Texte> lignes;
-};
-
 void TraiteSansFenetre(benchmark::State& etat) {
     ReglagesFrancais reglages(2026);
     const std::string chemin = GenereExport(etat.range(0), static_cast<int>(etat.range(1)));
-    for (auto _ : etat) {
-        etat.PauseTiming();
-        ReinitialiseDepart();
-        SurvoleExport(chemin);
-        RapportEnMemoire rapport;
-        etat.ResumeTiming();
-        DebuteVerification();
-        VerifieEnregistrements(rapport);
-        FermeExport();
-    }
+    for (auto _ : etat) VerifieUneFois(etat, chemin);
     etat.counters["memoire_Mo"] = MemoireMaxMo();
 }
 

@@ -1,6 +1,7 @@
 // The POSIX file services through the reader: failure codes and their
 // messages, names, special files, descriptors, and files that another
 // program writes while the tool reads them.
+#include "EchecOuverture.h"
 #include "LectureComplete.h"
 #include "support/DossierTemporaire.h"
 
@@ -21,21 +22,6 @@ using ::testing::ElementsAre;
 using namespace std::string_literals;
 
 namespace {
-
-// The failure that opening nom raises, and the state it leaves.
-EInOutError EchecOuverture(const std::string& nom) {
-    LecteurLignes fichier;
-    AssocieNom(fichier, Texte(nom));
-    OuvreLecture(fichier);
-    try {
-        ControleES();
-    } catch (const EInOutError& e) {
-        EXPECT_EQ(fichier.Mode, ModeFichier::Ferme) << nom;
-        return e;
-    }
-    ADD_FAILURE() << nom << " opened";
-    return EInOutError(Texte(), 0);
-}
 
 // The code that opening nom leaves pending, taken without raising it.
 std::int32_t CodeOuverture(const std::string& nom) {

@@ -3,6 +3,7 @@
 // holds open for writing, the file kept from writers while it is read,
 // names in the system code page and beyond MAX_PATH, and a file changed
 // between the count and the rewind.
+#include "EchecOuverture.h"
 #include "LectureComplete.h"
 #include "support/DossierTemporaire.h"
 
@@ -17,21 +18,6 @@ using ::testing::ElementsAre;
 using namespace std::string_literals;
 
 namespace {
-
-// The failure that opening nom raises; the reader stays closed.
-EInOutError EchecOuverture(const std::string& nom) {
-    LecteurLignes fichier;
-    AssocieNom(fichier, Texte(nom));
-    OuvreLecture(fichier);
-    try {
-        ControleES();
-    } catch (const EInOutError& e) {
-        EXPECT_EQ(fichier.Mode, ModeFichier::Ferme) << nom;
-        return e;
-    }
-    ADD_FAILURE() << nom << " opened";
-    return EInOutError(Texte(), 0);
-}
 
 // TientEnEcriture.exe run on a file: it holds the file open for writing
 // until Termine, or has already ended when its opening failed.
