@@ -12,7 +12,6 @@ set -euo pipefail
 
 paquets=(
   build-essential g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format git
-  fonts-wine nsis
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev
@@ -22,7 +21,7 @@ paquets=(
   xvfb xauth xdotool xclip imagemagick x11-utils
   strace python3
   dpkg-dev file lintian appstream desktop-file-utils
-  g++-mingw-w64-i686 googletest wine wine32:i386 bsdutils
+  g++-mingw-w64-i686 googletest wine wine32:i386 bsdutils fonts-wine nsis
 )
 
 manquants=()
