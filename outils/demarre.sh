@@ -6,4 +6,4 @@ bash outils/installe.sh
 cmake --preset defaut >/dev/null
 cmake --build --preset defaut
 echo "Exemples d'exports à ouvrir : $(pwd)/exemples/"
-exec build/defaut/src/application/Controle "$@"
+exec build/defaut/src/application/qt/Controle "$@"
