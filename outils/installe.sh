@@ -5,9 +5,13 @@
 # Google Benchmark, the glibc locales the tests use, the fonts that stand in
 # for the Windows faces of the window, the X tools the end-to-end tests
 # drive, the tools that build the Debian package and check it, and for the
-# Windows build the mingw-w64 cross compiler, GoogleTest's sources and Wine
-# (32-bit, from the i386 architecture, added when missing), Wine's own fonts
-# and NSIS for the installer. Packages already present are left alone.
+# Windows builds the mingw-w64 cross compilers (32- and 64-bit), GoogleTest's
+# sources, 64-bit Wine, Wine's own fonts, NSIS for the installer and 7-Zip
+# to list it. 32-bit Wine (from the i386 architecture, added when missing)
+# only on a machine that runs 32-bit programs natively
+# (outils/machine-32-bits.sh): elsewhere it could not run, and a 64-bit Wine
+# prefix would try to start its 32-bit side through it. Packages already
+# present are left alone.
 set -euo pipefail
 
 paquets=(
@@ -21,8 +25,13 @@ paquets=(
   xvfb xauth xdotool xclip imagemagick x11-utils
   strace python3
   dpkg-dev file lintian appstream desktop-file-utils
-  g++-mingw-w64-i686 googletest wine wine32:i386 bsdutils fonts-wine nsis
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix googletest wine wine64 bsdutils fonts-wine nsis p7zip-full bc
 )
+machine_32_bits=0
+if bash "$(dirname "$0")/machine-32-bits.sh" >/dev/null; then
+  machine_32_bits=1
+  paquets+=(wine32:i386)
+fi
 
 manquants=()
 for p in "${paquets[@]}"; do
@@ -33,7 +42,7 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ $machine_32_bits -eq 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update
