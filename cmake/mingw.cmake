@@ -1,14 +1,15 @@
-# Cross-compilation for 32-bit Windows with mingw-w64 (i686), the posix
-# thread model (std::thread and std::mutex, which GoogleTest needs), linked
-# statically so that each .exe imports only the system's DLLs.
+# Cross-compilation for Windows with mingw-w64, for the processor that the
+# including toolchain file names (i686 or x86_64): the posix thread model
+# (std::thread and std::mutex, which GoogleTest needs), linked statically so
+# that each .exe imports only the system's DLLs.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
+set(CONTROLE_CIBLE_MINGW ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
 
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
+set(CMAKE_C_COMPILER ${CONTROLE_CIBLE_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${CONTROLE_CIBLE_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${CONTROLE_CIBLE_MINGW}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH /usr/${CONTROLE_CIBLE_MINGW})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds libjpeg-turbo for 32-bit Windows (mingw-w64 i686), for the logo of
-# the Windows window: Debian has no mingw package of it, so its Debian source
-# package is fetched and the static library cross-compiled from it.
+# Builds libjpeg-turbo for Windows (mingw-w64), for the logo of the Windows
+# window: Debian has no mingw package of it, so its Debian source package is
+# fetched and the static library cross-compiled from it.
 #
-#   outils/jpeg-mingw.sh DOSSIER
+#   outils/jpeg-mingw.sh DOSSIER CIBLE
 #
+# CIBLE is the compiler's target: i686-w64-mingw32 or x86_64-w64-mingw32.
 # leaves DOSSIER/include (jpeglib.h and its companions), DOSSIER/lib/
 # libjpeg.a, and its licence (LICENSE.md, README.ijg). Nothing is done when they are already there, so a build folder
 # keeps them between runs. The machine's apt configuration is not touched:
@@ -13,6 +14,7 @@
 set -euo pipefail
 
 dossier=$(realpath -m "$1")
+cible=$2
 [ -f "$dossier/lib/libjpeg.a" ] && [ -f "$dossier/include/jpeglib.h" ] && [ -f "$dossier/README.ijg" ] && exit 0
 
 travail="$dossier/travail"
@@ -39,8 +41,8 @@ apt-get "${apt_prive[@]}" -qq update
 # Only the static library: no SIMD (it needs an assembler for Windows), no
 # TurboJPEG interface, no programs.
 cmake -S "$travail/sources" -B "$travail/construction" -G Ninja \
-  -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=i686 \
-  -DCMAKE_C_COMPILER=i686-w64-mingw32-gcc-posix -DCMAKE_RC_COMPILER=i686-w64-mingw32-windres -Wno-dev \
+  -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR="${cible%%-*}" \
+  -DCMAKE_C_COMPILER="$cible-gcc-posix" -DCMAKE_RC_COMPILER="$cible-windres" -Wno-dev \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$dossier" -DENABLE_SHARED=OFF -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF >/dev/null
 cmake --build "$travail/construction" --target jpeg-static -j2 >/dev/null
 

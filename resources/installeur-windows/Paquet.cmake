@@ -6,13 +6,23 @@ set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME "Contrôle des dates invalides")
 set(CPACK_PACKAGE_VENDOR "Contrôle des dates")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_FILE_NAME controle-des-dates-${PROJECT_VERSION}-windows)
-# The installer, as the tests find it.
-set(CONTROLE_INSTALLEUR ${CMAKE_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.exe)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Contrôle des dates")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ControleDates)
 set(CPACK_NSIS_PACKAGE_NAME "Contrôle des dates invalides ${PROJECT_VERSION}")
 set(CPACK_NSIS_DISPLAY_NAME "Contrôle des dates invalides")
+# The 32-bit installer is the one users get; the 64-bit build's is a 64-bit
+# program, which 64-bit Wine runs on every machine.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(CPACK_NSIS_CIBLE "Target amd64-unicode")
+  set(CPACK_NSIS_DOSSIER_PROGRAMMES "$PROGRAMFILES64")
+  set(CPACK_PACKAGE_FILE_NAME controle-des-dates-${PROJECT_VERSION}-windows64)
+else()
+  set(CPACK_NSIS_CIBLE "Unicode true")
+  set(CPACK_NSIS_DOSSIER_PROGRAMMES "$PROGRAMFILES")
+  set(CPACK_PACKAGE_FILE_NAME controle-des-dates-${PROJECT_VERSION}-windows)
+endif()
+# The installer, as the tests find it.
+set(CONTROLE_INSTALLEUR ${CMAKE_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.exe)
 # Our own template: French only, no choice of components nor of PATH.
 set(CPACK_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 # Where the template finds the icon (the window's own).
