@@ -3,12 +3,20 @@
 # the same export of 1 000 000 acts (births of about 190 bytes a line, 1%
 # refused, as the benchmarks make them), page cache warm, each run twice and
 # the second kept. Wine's start-up, measured on --version, is given apart.
-# Needs build/defaut and build/windows built.
+#
+#   outils/mesure-windows.sh [windows64|windows]
+#
+# Needs build/defaut and the Windows build named (by default the 64-bit one,
+# which every machine runs; the 32-bit one needs a machine that runs 32-bit
+# programs natively) built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+construction=${1:-windows64}
+architecture=win64
+[ "$construction" = windows ] && architecture=win32
 linux=build/defaut/src/lot/controle-dates-lot
-windows=build/windows/src/lot/controle-dates-lot.exe
-sous_wine=(outils/sous-wine.sh build/windows/wine)
+windows=build/$construction/src/lot/controle-dates-lot.exe
+sous_wine=(outils/sous-wine.sh "$architecture" "build/$construction/wine")
 export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
 
 dossier=$(mktemp -d)

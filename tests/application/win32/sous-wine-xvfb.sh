@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Runs a command of the window's tests with Wine on an X display of its own:
 #
-#   sous-wine-xvfb.sh DOSSIER COMMANDE [ARGUMENTS...]
+#   sous-wine-xvfb.sh ARCHITECTURE DOSSIER COMMANDE [ARGUMENTS...]
 #
 # COMMANDE is a Windows program (run with wine) or a script, which then
-# finds Wine's environment and DISPLAY set. DOSSIER holds a Wine prefix of
+# finds Wine's environment and DISPLAY set, "wine" and "winepath" of the
+# build's ARCHITECTURE (win32 or win64, outils/environnement-wine.sh) first
+# on PATH. DOSSIER holds a Wine prefix of
 # the window's tests (never ~/.wine), made the first time with the fonts the
 # window names, and a home folder for Wine. Xvfb picks its display itself, so
 # runs never share one; Wine's server is started before the command and
@@ -12,25 +14,17 @@
 # The command's exit status is the script's.
 set -euo pipefail
 
-dossier=$(realpath -m "$1")
-shift
-export WINEARCH=win32 WINEPREFIX="$dossier/prefixe" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export HOME="$dossier/maison" LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
-mkdir -p "$HOME" "$WINEPREFIX"
+dossier=$(realpath -m "$2")
+source "$(dirname "$0")/../../../outils/environnement-wine.sh"
+environnement_wine "$1" "$dossier"
+shift 2
+export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
+mkdir -p "$WINEPREFIX"
 
 travail=$(mktemp -d)
 xvfb=""
 termine() {
-  timeout 30 wineserver -k </dev/null >/dev/null 2>&1 || true
-  timeout 30 wineserver -w </dev/null >/dev/null 2>&1 || true
-  local socket
-  socket=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
-  for place in "${TMPDIR:-/tmp}"/wine-*/"$socket"; do
-    [ -d "$place" ] || continue
-    rm -rf "$place"
-    rmdir "$(dirname "$place")" 2>/dev/null || true
-  done
+  arrete_wine
   [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
   rm -rf "$travail"
 }
@@ -45,7 +39,7 @@ export DISPLAY=":$(cat "$travail/ecran")"
 # The server and Wine's helper processes start with no pipe of the caller,
 # so that they never keep a test waiting; the first time, this makes the prefix.
 timeout 10 wineserver -p </dev/null >/dev/null 2>&1
-timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1
+timeout 240 wine cmd /c exit </dev/null >/dev/null 2>&1
 if [ ! -f "$dossier/prefixe-pret" ]; then
   # Wine's own faces (Tahoma, MS Sans Serif...), "Comic Sans MS" drawn with
   # Comic Neue, a crash that ends the program instead of a dialog, and
