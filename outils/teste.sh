@@ -2,9 +2,14 @@
 # Installs what is missing, then checks and tests everything: the format of
 # every C++ file, the shared code against the Windows headers, the whole
 # suite in the default build, the Debian package built from it, installed,
-# run and removed, the suite again under the address and undefined-behaviour
-# sanitizers, the Windows build's suite under Wine (the window's tests
-# included), then each fuzz target for a bounded time.
+# run and removed, the README's first command (outils/demarre.sh) starting
+# the window under Xvfb and ending on "Quitte", the suite again under the
+# address and undefined-behaviour sanitizers, the two Windows builds' suites
+# under Wine (the window's tests and the installer's included): the 64-bit
+# build under 64-bit Wine on every machine, the 32-bit build (the one users
+# install) under 32-bit Wine where the machine runs 32-bit programs
+# natively, its tests skipped with their reason elsewhere; then each fuzz
+# target for a bounded time, and last which Windows suites ran where.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash outils/installe.sh
@@ -22,13 +27,19 @@ for preset in defaut sanitiseurs; do
   if [ "$preset" = defaut ]; then
     echo "=== paquet ==="
     bash outils/teste-paquet.sh
+    echo "=== démarrage (outils/demarre.sh) ==="
+    mkdir -p build/demarrage
+    bash tests/application/bout_en_bout.sh outils/demarre.sh build/demarrage
   fi
 done
 
-echo "=== windows ==="
-cmake --preset windows >/dev/null
-cmake --build --preset windows
-ctest --preset windows
+# Each Windows build's tests, their CTest lines kept for the summary.
+for preset in windows64 windows; do
+  echo "=== $preset ==="
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" 2>&1 | tee "build/$preset/ctest.txt"
+done
 
 echo "=== fuzz ==="
 cmake --preset fuzz >/dev/null
@@ -44,3 +55,5 @@ for cible in build/fuzz/fuzz/fuzz_*; do
   "$cible" -max_total_time="$secondes" -rss_limit_mb=4096 -print_final_stats=0 "build/fuzz/corpus/$nom" 2>&1 | tail -n 3
   [ "${PIPESTATUS[0]}" -eq 0 ]
 done
+
+bash outils/bilan-windows.sh build/windows64/ctest.txt build/windows/ctest.txt
