@@ -48,7 +48,9 @@ ServicesLocaleTable ReglagesAleatoires(Lecteur& lecteur) {
     using namespace Locale;
     ServicesLocaleTable table = ServicesLocaleTable::Francais(lecteur.Octet() % 4 == 0 ? 0 : 1900 + lecteur.Octet());
     const std::uint8_t choix = lecteur.Octet();
-    table.LocaleThread = table.LocaleUtilisateur = (choix & 1) ? 0x0411 : (choix & 2) ? 0x0412 : 0x040C;
+    table.LocaleThread = table.LocaleUtilisateur = (choix & 1)   ? ServicesLocaleTable::LocaleJaponais
+                                                   : (choix & 2) ? ServicesLocaleTable::LocaleCoreen
+                                                                 : ServicesLocaleTable::LocaleFrancais;
     table.Elements[table.LocaleThread] = table.Elements[ServicesLocaleTable::LocaleFrancais];
     table.Definit(SDate, lecteur.Texte(2));
     table.Definit(SShortDate, (choix & 4) ? lecteur.Texte(12) : Modeles[lecteur.Octet() % 8]);

@@ -12,8 +12,6 @@ namespace {
 // Serial number of 1 January 1970, the epoch of std::chrono::sys_days.
 constexpr std::int64_t SerieEpoqueUnix = 25569;
 
-constexpr std::uint32_t LangueCoreen = 0x12;
-
 // Whether the typed name stands in the era name at the position, as the
 // locale compares texts.
 bool EstALaPosition(std::string_view nomEre, std::size_t position, std::string_view nomTape) {
@@ -81,7 +79,7 @@ std::int32_t DecalageDEre(std::string_view nomTape) {
 }
 
 std::uint16_t AnneeDEre(std::uint16_t annee, std::int32_t& decalageEre) {
-    if (ReglagesDate.LanguePrincipale == LangueCoreen) {
+    if (ReglagesDate.LanguePrincipale == Locale::LangueCoreen) {
         std::int64_t anneeComplete = annee;
         if (annee <= 99) {
             const std::int64_t decalageAbsolu = decalageEre < 0 ? -std::int64_t{decalageEre} : decalageEre;

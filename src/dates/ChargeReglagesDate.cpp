@@ -6,14 +6,17 @@
 #include "dates/LectureLocale.h"
 #include "platform/locale/ServicesLocale.h"
 
+#include <algorithm>
+
 namespace {
 
-// Primary languages whose character set is never examined.
-constexpr std::uint32_t LanguesOccidentales = (1u << 0x00) | (1u << 0x06) | (1u << 0x07) | (1u << 0x09) | (1u << 0x0A) |
-                                              (1u << 0x0B) | (1u << 0x0C) | (1u << 0x10) | (1u << 0x13) | (1u << 0x14) |
-                                              (1u << 0x16) | (1u << 0x1D);
+// Primary languages whose character set is never examined: neutral, Danish,
+// German, English, Spanish, Finnish, French, Italian, Dutch, Norwegian,
+// Portuguese and Swedish.
+constexpr std::uint32_t LanguesOccidentales[] = {0x00, 0x06, 0x07, Locale::LangueAnglais, 0x0A, 0x0B, 0x0C, 0x10, 0x13,
+                                                 0x14, 0x16, 0x1D};
 
-bool EstLangueOccidentale(std::uint32_t langue) { return langue < 32 && ((LanguesOccidentales >> langue) & 1u); }
+bool EstLangueOccidentale(std::uint32_t langue) { return std::ranges::count(LanguesOccidentales, langue) != 0; }
 
 void ChargeOctetsDeTete() {
     std::array<unsigned char, 12> plages{};
@@ -28,8 +31,8 @@ void ChargeOctetsDeTete() {
 
 void ChargeLocaleEtExtremeOrient() {
     ServicesLocale& services = ServicesLocaleCourants();
-    ReglagesDate.IdLocale = 0x409;
-    ReglagesDate.LanguePrincipale = 9;
+    ReglagesDate.IdLocale = Locale::AnglaisEtatsUnis;
+    ReglagesDate.LanguePrincipale = Locale::LangueAnglais;
     if (const std::uint32_t locale = services.GetThreadLocale(); locale != 0) {
         ReglagesDate.IdLocale = locale;
         if ((locale & 0xFFFF) != 0) ReglagesDate.LanguePrincipale = locale & 0x3FF;
@@ -80,7 +83,7 @@ void ChargeDecalagesEres(std::uint32_t calendrier) {
 
 void ChargeTablesEres() {
     const std::int32_t calendrier = LitNombreLocale(Locale::IOptionalCalendar, "1", 1);
-    if (calendrier != Locale::CalJapon && calendrier != Locale::CalTaiwan && calendrier != Locale::CalCoree) return;
+    if (!EstCalendrierAEres(calendrier)) return;
     // Names of another locale's calendar must not stay beside these offsets.
     ReglagesDate.NomsEres.Remplit(Texte());
     ChargeNomsEres(static_cast<std::uint32_t>(calendrier));

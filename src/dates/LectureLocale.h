@@ -30,6 +30,10 @@ std::int32_t LitNombreLocale(std::uint32_t item, const Texte& texteParDefaut, st
 // say.
 std::uint32_t PageDeCodeLocale(std::uint32_t idLocale);
 
+// Whether the calendar counts its years in eras: Japanese, Taiwanese or
+// Korean.
+bool EstCalendrierAEres(std::int32_t calendrier);
+
 // The short date pattern to keep for the one the locale gives: the years of
 // an era calendar become "e" letters and the era "ggg"; Chinese, Japanese and
 // Korean lose their "g" letters under the Gregorian calendar.

@@ -20,10 +20,6 @@ bool CommencePar(std::string_view modele, std::size_t position, std::string_view
     return true;
 }
 
-bool EstCalendrierAEres(std::int32_t calendrier) {
-    return calendrier == Locale::CalJapon || calendrier == Locale::CalTaiwan || calendrier == Locale::CalCoree;
-}
-
 // The years of the pattern counted in the era, the era name written "ggg".
 Texte TraduitEnEres(std::string_view modele) {
     Texte resultat;
@@ -56,9 +52,15 @@ Texte TraduitEnEres(std::string_view modele) {
     return resultat;
 }
 
-bool EffaceEres(std::uint32_t langue) { return langue == 0x04 || langue == 0x11 || langue == 0x12; }
+bool EffaceEres(std::uint32_t langue) {
+    return langue == Locale::LangueChinois || langue == Locale::LangueJaponais || langue == Locale::LangueCoreen;
+}
 
 }  // namespace
+
+bool EstCalendrierAEres(std::int32_t calendrier) {
+    return calendrier == Locale::CalJapon || calendrier == Locale::CalTaiwan || calendrier == Locale::CalCoree;
+}
 
 Texte TraduitFormatDate(const Texte& modele) {
     if (EstCalendrierAEres(LitNombreLocale(Locale::ICalendarType, "1", 1))) return TraduitEnEres(modele.Vue());

@@ -112,7 +112,8 @@ TEST(AutresReglages, SeparateurVideAttendLOctetNul) {
 
 TEST(Eres, NomEnTeteAvecSonDecalage) {
     // The calendar type 3 turns "gg y/MM/dd" into "ggg e/MM/dd".
-    ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "3", "gg y/MM/dd", {"XY"}, {"1989"}));
+    ReglagesInstalles reglages(
+        AvecEres(ServicesLocaleTable::LocaleJaponais, CalJapon, "3", "gg y/MM/dd", {"XY"}, {"1989"}));
     ASSERT_EQ(ReglagesDate.FormatDateCourt.Vue(), "ggg e/MM/dd");
     VerifieCas({{"XY 1/05/12", Serie(1989, 5, 12)},
                 {"XY1/05/12", Serie(1989, 5, 12)},
@@ -127,19 +128,22 @@ TEST(Eres, NomEnTeteAvecSonDecalage) {
 }
 
 TEST(Eres, PremiereEreSansNom) {
-    ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "1", "e/MM/dd", {"XY", "ZT"}, {"1989", "1926"}));
+    ReglagesInstalles reglages(
+        AvecEres(ServicesLocaleTable::LocaleJaponais, CalJapon, "1", "e/MM/dd", {"XY", "ZT"}, {"1989", "1926"}));
     VerifieCas({{"1/05/12", Serie(1989, 5, 12)}, {"XY 1/05/12", Refus}, {"31/12/31", Serie(2019, 12, 31)}});
 }
 
 TEST(Eres, DecalageNulOuNegatifNestPasUneEre) {
     for (const char* decalage : {"0", "-5", "Heisei"}) {
-        ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "3", "gg y/MM/dd", {"XY"}, {decalage}));
+        ReglagesInstalles reglages(
+            AvecEres(ServicesLocaleTable::LocaleJaponais, CalJapon, "3", "gg y/MM/dd", {"XY"}, {decalage}));
         VerifieCas({{"XY 1/05/12", Serie(2001, 5, 12)}});
     }
 }
 
 TEST(Eres, Coreennes) {
-    ReglagesInstalles reglages(AvecEres(0x0412, CalCoree, "5", "gg y/MM/dd", {"XY"}, {"2333"}));
+    ReglagesInstalles reglages(
+        AvecEres(ServicesLocaleTable::LocaleCoreen, CalCoree, "5", "gg y/MM/dd", {"XY"}, {"2333"}));
     VerifieCas({{"XY 59/05/12", Serie(2026, 5, 12)},
                 {"XY 4359/05/12", Serie(2026, 5, 12)},
                 {"XY 100/05/12", Refus},
@@ -157,7 +161,8 @@ TEST(Eres, Coreennes) {
 TEST(Eres, CaracteresADeuxOctets) {
     // 0x81 0x35 is one character: its second byte is not the digit 5, and an
     // era name is never matched from the second byte of a character.
-    ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "3", "gg y/MM/dd", {"\x81\x35", "\x81XZ"}, {"1989", "1868"}));
+    ReglagesInstalles reglages(AvecEres(ServicesLocaleTable::LocaleJaponais, CalJapon, "3", "gg y/MM/dd",
+                                        {"\x81\x35", "\x81XZ"}, {"1989", "1868"}));
     VerifieCas({{"\x81\x35 1/05/12", Serie(1989, 5, 12)},
                 {"XZ 1/05/12", Serie(2001, 5, 12)},
                 {"\x81XZ 1/05/12", Serie(1868, 5, 12)},
@@ -165,7 +170,7 @@ TEST(Eres, CaracteresADeuxOctets) {
 }
 
 TEST(ExtremeOrient, TexteFinalJusquAuSymbole) {
-    ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "1", "yyyy/MM/dd ddd", {}, {}));
+    ReglagesInstalles reglages(AvecEres(ServicesLocaleTable::LocaleJaponais, CalJapon, "1", "yyyy/MM/dd ddd", {}, {}));
     ASSERT_TRUE(ReglagesDate.ExtremeOrient);
     VerifieCas({{"2000/05/12 Fri", Serie(2000, 5, 12)},
                 {"2000/05/12Fri", Serie(2000, 5, 12)},
@@ -180,14 +185,14 @@ TEST(ExtremeOrient, TexteFinalJusquAuSymbole) {
 }
 
 TEST(ExtremeOrient, SymboleVideArreteAuPremierMot) {
-    ServicesLocaleTable table = AvecEres(0x0411, CalJapon, "1", "yyyy/MM/dd dddd", {}, {});
+    ServicesLocaleTable table = AvecEres(ServicesLocaleTable::LocaleJaponais, CalJapon, "1", "yyyy/MM/dd dddd", {}, {});
     table.Definit(S1159, "");
     ReglagesInstalles reglages(std::move(table));
     VerifieCas({{"2000/05/12 Fri", Serie(2000, 5, 12)}, {"2000/05/12 Fri x", Refus}});
 }
 
 TEST(ExtremeOrient, SansDddRienNestPasse) {
-    ReglagesInstalles reglages(AvecEres(0x0411, CalJapon, "1", "yyyy/MM/dd", {}, {}));
+    ReglagesInstalles reglages(AvecEres(ServicesLocaleTable::LocaleJaponais, CalJapon, "1", "yyyy/MM/dd", {}, {}));
     VerifieCas({{"2000/05/12 Fri", Refus}, {"2000/05/12", Serie(2000, 5, 12)}});
 }
 

@@ -13,7 +13,11 @@ namespace {
 
 using namespace Locale;
 
-constexpr std::uint32_t LocaleJaponais = 0x0411;
+constexpr std::uint32_t LocaleJaponais = ServicesLocaleTable::LocaleJaponais;
+constexpr std::uint32_t LocaleFrancais = ServicesLocaleTable::LocaleFrancais;
+constexpr std::uint32_t LocaleAllemand = ServicesLocaleTable::LocaleAllemand;
+constexpr std::uint32_t LocaleCoreen = ServicesLocaleTable::LocaleCoreen;
+constexpr std::uint32_t LocaleTaiwan = ServicesLocaleTable::LocaleTaiwan;
 
 // A Japanese system and locale: code page 932 with its lead bytes, the Japanese era
 // calendar as the optional one, the Gregorian calendar in use.
@@ -123,32 +127,32 @@ TEST_P(Traduction, DuModeleCourt) {
     EXPECT_EQ(ReglagesDate.FormatDateCourt.Vue(), GetParam().attendu);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modeles, Traduction,
-                         testing::Values(CasTraduction{"Japon", LocaleJaponais, "3", "gg yy/MM/dd", "ggg ee/MM/dd"},
-                                         CasTraduction{"Taiwan", 0x0404, "4", "yyyy/M/d", "eeee/M/d"},
-                                         CasTraduction{"TroisYMajuscules", LocaleJaponais, "5", "YYY", "eee"},
-                                         CasTraduction{"TroisG", LocaleJaponais, "3", "ggg", "gggg"},
-                                         CasTraduction{"DeuxGMajuscules", LocaleJaponais, "3", "GG", "ggg"},
-                                         CasTraduction{"CasseMelee", LocaleJaponais, "3", "gG yYyY", "ggg eeee"},
-                                         // The byte after a lead byte is never read as a letter.
-                                         CasTraduction{"DeuxOctets", LocaleJaponais, "3", "\x94y yy", "\x94y ee"},
-                                         CasTraduction{"OctetDeTeteFinal", LocaleJaponais, "3", "yy\x94", "ee\x94"},
-                                         CasTraduction{"JaponGregorien", LocaleJaponais, "1", "gg yyyy/MM/dd",
-                                                       " yyyy/MM/dd"},
-                                         CasTraduction{"CoreeGregorien", 0x0412, "1", "Gyyyy.g", "yyyy."},
-                                         CasTraduction{"FrancaisGarde", 0x040C, "1", "gg dd/MM/yyyy", "gg dd/MM/yyyy"},
-                                         CasTraduction{"TypeIllisible", LocaleJaponais, "trois", "gg yy", " yy"},
-                                         CasTraduction{"TypeHexadecimal", 0x040C, "$3", "yy", "ee"},
-                                         CasTraduction{"TypeAvecBlancs", 0x040C, "  3", "yy", "ee"},
-                                         CasTraduction{"TypeSuiviDeTexte", 0x040C, "3 ", "yy", "yy"}),
-                         [](const auto& cas) { return std::string(cas.param.nom); });
+INSTANTIATE_TEST_SUITE_P(
+    Modeles, Traduction,
+    testing::Values(CasTraduction{"Japon", LocaleJaponais, "3", "gg yy/MM/dd", "ggg ee/MM/dd"},
+                    CasTraduction{"Taiwan", LocaleTaiwan, "4", "yyyy/M/d", "eeee/M/d"},
+                    CasTraduction{"TroisYMajuscules", LocaleJaponais, "5", "YYY", "eee"},
+                    CasTraduction{"TroisG", LocaleJaponais, "3", "ggg", "gggg"},
+                    CasTraduction{"DeuxGMajuscules", LocaleJaponais, "3", "GG", "ggg"},
+                    CasTraduction{"CasseMelee", LocaleJaponais, "3", "gG yYyY", "ggg eeee"},
+                    // The byte after a lead byte is never read as a letter.
+                    CasTraduction{"DeuxOctets", LocaleJaponais, "3", "\x94y yy", "\x94y ee"},
+                    CasTraduction{"OctetDeTeteFinal", LocaleJaponais, "3", "yy\x94", "ee\x94"},
+                    CasTraduction{"JaponGregorien", LocaleJaponais, "1", "gg yyyy/MM/dd", " yyyy/MM/dd"},
+                    CasTraduction{"CoreeGregorien", LocaleCoreen, "1", "Gyyyy.g", "yyyy."},
+                    CasTraduction{"FrancaisGarde", LocaleFrancais, "1", "gg dd/MM/yyyy", "gg dd/MM/yyyy"},
+                    CasTraduction{"TypeIllisible", LocaleJaponais, "trois", "gg yy", " yy"},
+                    CasTraduction{"TypeHexadecimal", LocaleFrancais, "$3", "yy", "ee"},
+                    CasTraduction{"TypeAvecBlancs", LocaleFrancais, "  3", "yy", "ee"},
+                    CasTraduction{"TypeSuiviDeTexte", LocaleFrancais, "3 ", "yy", "yy"}),
+    [](const auto& cas) { return std::string(cas.param.nom); });
 
 TEST(LocaleDuThread, ZeroDonneAnglaisEtLesDefauts) {
     ServicesLocaleTable table = ServicesLocaleTable::Francais(2026);
     table.LocaleThread = 0;
     ReglagesInstalles reglages(std::move(table));
-    EXPECT_EQ(ReglagesDate.IdLocale, 0x409u);
-    EXPECT_EQ(ReglagesDate.LanguePrincipale, 9u);
+    EXPECT_EQ(ReglagesDate.IdLocale, AnglaisEtatsUnis);
+    EXPECT_EQ(ReglagesDate.LanguePrincipale, LangueAnglais);
     EXPECT_EQ(ReglagesDate.FormatDateCourt.Vue(), "m/d/yy");
     EXPECT_EQ(ReglagesDate.SeparateurDate, '/');
     EXPECT_EQ(ReglagesDate.SymboleAM.Vue(), "am");
@@ -160,7 +164,7 @@ TEST(LocaleDuThread, SansBitsBasGardeLAnglais) {
     table.LocaleThread = 0x30000;
     ReglagesInstalles reglages(std::move(table));
     EXPECT_EQ(ReglagesDate.IdLocale, 0x30000u);
-    EXPECT_EQ(ReglagesDate.LanguePrincipale, 9u);
+    EXPECT_EQ(ReglagesDate.LanguePrincipale, LangueAnglais);
 }
 
 struct CasExtremeOrient {
@@ -195,8 +199,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasExtremeOrient{"Japonais", [](ServicesLocaleTable&) {}, true, {0x81, 0x9F, 0xE0, 0xFC}},
         CasExtremeOrient{"FrancaisSurNT",
                          [](ServicesLocaleTable& table) {
-                             table.Elements[0x040C] = table.Elements[LocaleJaponais];
-                             table.LocaleThread = 0x040C;
+                             table.Elements[LocaleFrancais] = table.Elements[LocaleJaponais];
+                             table.LocaleThread = LocaleFrancais;
                          },
                          false,
                          {}},
@@ -246,8 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
                          [](ServicesLocaleTable& table) {
                              table.Plateforme.reset();
                              table.DoubleOctetActif = 1;
-                             table.Elements[0x040C] = table.Elements[LocaleJaponais];
-                             table.LocaleThread = 0x040C;
+                             table.Elements[LocaleFrancais] = table.Elements[LocaleJaponais];
+                             table.LocaleThread = LocaleFrancais;
                              table.Definit(IDefaultAnsiCodePage, "1252");
                          },
                          true,
@@ -324,8 +328,8 @@ TEST(TablesEres, CalendrierSansEresLesLaisse) {
 
 TEST(TablesEres, LocaleOccidentaleLesLaisse) {
     ReglagesInstalles reglages(Japonais());
-    reglages.Services().LocaleThread = 0x040C;
-    reglages.Services().Elements[0x040C] = reglages.Services().Elements[LocaleJaponais];
+    reglages.Services().LocaleThread = LocaleFrancais;
+    reglages.Services().Elements[LocaleFrancais] = reglages.Services().Elements[LocaleJaponais];
     reglages.Recharge();
     EXPECT_FALSE(ReglagesDate.ExtremeOrient);
     EXPECT_EQ(ReglagesDate.NomsEres[2].Vue(), "B");
@@ -346,13 +350,13 @@ TEST(TablesEres, UnRechargementRemplaceLesNoms) {
 TEST(Rechargement, SuitLaLocaleDeLUtilisateur) {
     ReglagesFrancais reglages(2026);
     ServicesLocaleTable& services = reglages.Services();
-    services.LocaleUtilisateur = 0x0407;
-    services.Elements[0x0407] = services.Elements[ServicesLocaleTable::LocaleFrancais];
-    services.Elements[0x0407][SDate] = ".";
-    services.Elements[0x0407][SShortDate] = "dd.MM.yyyy";
+    services.LocaleUtilisateur = LocaleAllemand;
+    services.Elements[LocaleAllemand] = services.Elements[LocaleFrancais];
+    services.Elements[LocaleAllemand][SDate] = ".";
+    services.Elements[LocaleAllemand][SShortDate] = "dd.MM.yyyy";
     services.SetThreadLocale(UtilisateurParDefaut);
     reglages.Recharge();
-    EXPECT_EQ(ReglagesDate.IdLocale, 0x0407u);
+    EXPECT_EQ(ReglagesDate.IdLocale, LocaleAllemand);
     EXPECT_EQ(ReglagesDate.LanguePrincipale, 0x07u);
     EXPECT_EQ(ReglagesDate.SeparateurDate, '.');
     EXPECT_EQ(ReglagesDate.FenetreSiecle, 50);

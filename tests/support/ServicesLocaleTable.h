@@ -18,7 +18,12 @@
 
 class ServicesLocaleTable : public ServicesLocale {
 public:
+    // The locales of the tests, each with its default sublanguage.
     static constexpr std::uint32_t LocaleFrancais = 0x040C;
+    static constexpr std::uint32_t LocaleAllemand = 0x0407;
+    static constexpr std::uint32_t LocaleJaponais = 0x0411;
+    static constexpr std::uint32_t LocaleCoreen = 0x0412;
+    static constexpr std::uint32_t LocaleTaiwan = 0x0404;
 
     // French (France): "dd/MM/yyyy", "/", no time designators, code page
     // 1252, Gregorian calendar, the NT platform, the clock in the given year.

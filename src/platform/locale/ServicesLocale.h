@@ -31,6 +31,13 @@ inline constexpr int SmDbcsEnabled = 42;
 inline constexpr std::uint32_t NormIgnoreCase = 1;
 inline constexpr int CstrEqual = 2;
 inline constexpr std::uint32_t PlateformeNT = 2;
+// The primary languages whose rules differ, and the locale taken when the
+// thread's is not known (English, United States).
+inline constexpr std::uint32_t LangueChinois = 0x04;
+inline constexpr std::uint32_t LangueAnglais = 0x09;
+inline constexpr std::uint32_t LangueJaponais = 0x11;
+inline constexpr std::uint32_t LangueCoreen = 0x12;
+inline constexpr std::uint32_t AnglaisEtatsUnis = 0x409;
 }  // namespace Locale
 
 class ServicesLocale {

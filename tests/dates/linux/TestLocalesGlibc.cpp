@@ -58,31 +58,30 @@ TEST_P(LocaleGlibc, DonneSesReglages) {
     EXPECT_EQ(ReglagesDate.FenetreSiecle, 50);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, LocaleGlibc,
-                         testing::Values(CasLocale{"fr_FR.UTF-8", "dd/MM/yyyy", '/', TOrdreDate::JMA, 0x0C, false, ""},
-                                         CasLocale{"fr_FR", "dd/MM/yyyy", '/', TOrdreDate::JMA, 0x0C, false, ""},
-                                         CasLocale{"en_US.UTF-8", "MM/dd/yyyy", '/', TOrdreDate::MJA, 0x09, false,
-                                                   "AM"},
-                                         CasLocale{"en_GB.UTF-8", "dd/MM/yy", '/', TOrdreDate::JMA, 0x09, false, "am"},
-                                         CasLocale{"de_DE.UTF-8", "dd.MM.yyyy", '.', TOrdreDate::JMA, 0x07, false, ""},
-                                         CasLocale{"nl_NL.UTF-8", "dd-MM-yy", '-', TOrdreDate::JMA, 0x13, false, ""},
-                                         CasLocale{"hu_HU.UTF-8", "yyyy-MM-dd", '-', TOrdreDate::AMJ, 0x0E, false, ""},
-                                         CasLocale{"bg_BG.UTF-8", "d.MM.yyyy", '.', TOrdreDate::JMA, 0x02, false, ""},
-                                         CasLocale{"C", "MM/dd/yy", '/', TOrdreDate::MJA, 0x09, false, "AM"},
-                                         CasLocale{"POSIX", "MM/dd/yy", '/', TOrdreDate::MJA, 0x09, false, "AM"},
-                                         CasLocale{"C.UTF-8", "MM/dd/yy", '/', TOrdreDate::MJA, 0x09, false, "AM"},
-                                         // Not installed: every request refused, every default taken.
-                                         CasLocale{"xx_YY.UTF-8", "m/d/yy", '/', TOrdreDate::MJA, 0x09, false, "am"}),
-                         [](const testing::TestParamInfo<CasLocale>& cas) {
-                             std::string nom;
-                             for (char c : cas.param.locale)
-                                 nom += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return nom;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Locales, LocaleGlibc,
+    testing::Values(CasLocale{"fr_FR.UTF-8", "dd/MM/yyyy", '/', TOrdreDate::JMA, 0x0C, false, ""},
+                    CasLocale{"fr_FR", "dd/MM/yyyy", '/', TOrdreDate::JMA, 0x0C, false, ""},
+                    CasLocale{"en_US.UTF-8", "MM/dd/yyyy", '/', TOrdreDate::MJA, Locale::LangueAnglais, false, "AM"},
+                    CasLocale{"en_GB.UTF-8", "dd/MM/yy", '/', TOrdreDate::JMA, Locale::LangueAnglais, false, "am"},
+                    CasLocale{"de_DE.UTF-8", "dd.MM.yyyy", '.', TOrdreDate::JMA, 0x07, false, ""},
+                    CasLocale{"nl_NL.UTF-8", "dd-MM-yy", '-', TOrdreDate::JMA, 0x13, false, ""},
+                    CasLocale{"hu_HU.UTF-8", "yyyy-MM-dd", '-', TOrdreDate::AMJ, 0x0E, false, ""},
+                    CasLocale{"bg_BG.UTF-8", "d.MM.yyyy", '.', TOrdreDate::JMA, 0x02, false, ""},
+                    CasLocale{"C", "MM/dd/yy", '/', TOrdreDate::MJA, Locale::LangueAnglais, false, "AM"},
+                    CasLocale{"POSIX", "MM/dd/yy", '/', TOrdreDate::MJA, Locale::LangueAnglais, false, "AM"},
+                    CasLocale{"C.UTF-8", "MM/dd/yy", '/', TOrdreDate::MJA, Locale::LangueAnglais, false, "AM"},
+                    // Not installed: every request refused, every default taken.
+                    CasLocale{"xx_YY.UTF-8", "m/d/yy", '/', TOrdreDate::MJA, Locale::LangueAnglais, false, "am"}),
+    [](const testing::TestParamInfo<CasLocale>& cas) {
+        std::string nom;
+        for (char c : cas.param.locale) nom += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return nom;
+    });
 
 TEST(LocaleJaponaise, ExtremeOrientAvecSesEres) {
     SousLocale locale("ja_JP.UTF-8");
-    EXPECT_EQ(ReglagesDate.LanguePrincipale, 0x11u);
+    EXPECT_EQ(ReglagesDate.LanguePrincipale, Locale::LangueJaponais);
     EXPECT_TRUE(ReglagesDate.ExtremeOrient);
     for (unsigned octet = 0; octet < 256; ++octet) {
         const bool attendu = (octet >= 0x81 && octet <= 0x9F) || (octet >= 0xE0 && octet <= 0xFC);
@@ -113,7 +112,7 @@ TEST(LocaleTaiwanaise, EresDuCalendrierDeTaiwan) {
 
 TEST(LocaleCoreenne, ExtremeOrientSansEres) {
     SousLocale locale("ko_KR.UTF-8");
-    EXPECT_EQ(ReglagesDate.LanguePrincipale, 0x12u);
+    EXPECT_EQ(ReglagesDate.LanguePrincipale, Locale::LangueCoreen);
     EXPECT_TRUE(ReglagesDate.ExtremeOrient);
     EXPECT_TRUE(ReglagesDate.OctetsDeTete.test(0x81) && ReglagesDate.OctetsDeTete.test(0xFE));
     EXPECT_FALSE(ReglagesDate.OctetsDeTete.test(0x80));

@@ -235,11 +235,20 @@ TEST(CatalogueLangues, LanguesEtPages) {
         const char* locale;
         std::uint32_t langue;
         std::uint32_t page;
-    } cas[] = {{"fr_FR.UTF-8", 0x0C, 1252}, {"fr_CA", 0x0C, 1252},       {"en_US.UTF-8", 0x09, 1252},
-               {"POSIX", 0x09, 1252},       {"C.UTF-8", 0x09, 1252},     {"", 0x09, 1252},
-               {"ja_JP.eucJP", 0x11, 932},  {"zh_HK.UTF-8", 0x04, 950},  {"zh_SG.UTF-8", 0x04, 936},
-               {"sr_RS", 0x1A, 1251},       {"sr_RS@latin", 0x1A, 1250}, {"fil_PH", 0x64, 1252},
-               {"eo.UTF-8", 0x00, 0},       {"hi_IN", 0x39, 0}};
+    } cas[] = {{"fr_FR.UTF-8", 0x0C, 1252},
+               {"fr_CA", 0x0C, 1252},
+               {"en_US.UTF-8", LangueAnglais, 1252},
+               {"POSIX", LangueAnglais, 1252},
+               {"C.UTF-8", LangueAnglais, 1252},
+               {"", LangueAnglais, 1252},
+               {"ja_JP.eucJP", LangueJaponais, 932},
+               {"zh_HK.UTF-8", LangueChinois, 950},
+               {"zh_SG.UTF-8", LangueChinois, 936},
+               {"sr_RS", 0x1A, 1251},
+               {"sr_RS@latin", 0x1A, 1250},
+               {"fil_PH", 0x64, 1252},
+               {"eo.UTF-8", 0x00, 0},
+               {"hi_IN", 0x39, 0}};
     for (const auto& c : cas) {
         EXPECT_EQ(LanguePrincipaleLocale(c.locale), c.langue) << c.locale;
         EXPECT_EQ(PageDeCodeLangue(c.locale), c.page) << c.locale;

@@ -75,24 +75,26 @@ const std::vector<std::pair<unsigned, unsigned>> OccidentalOuLatin;
 const std::vector<std::pair<unsigned, unsigned>> Page932 = {{0x81, 0x9F}, {0xE0, 0xFC}};
 const std::vector<std::pair<unsigned, unsigned>> Pages949Et950 = {{0x81, 0xFE}};
 
-INSTANTIATE_TEST_SUITE_P(Wine, LocaleWindows,
-                         testing::Values(CasLocale{"fr_FR", 0x040C, 1252, "dd/MM/yyyy", '/', TOrdreDate::JMA,
-                                                   OccidentalOuLatin, "AM", "", 0, "12/05", "12/05/1850"},
-                                         CasLocale{"en_US", 0x0409, 1252, "M/d/yyyy", '/', TOrdreDate::MJA,
-                                                   OccidentalOuLatin, "AM", "", 0, "5/12", "5/12/1850"},
-                                         CasLocale{"de_DE", 0x0407, 1252, "d.M.yyyy", '.', TOrdreDate::JMA,
-                                                   OccidentalOuLatin, "AM", "", 0, "12.5", "12.5.1850"},
-                                         // Japanese calendar: one era, 令和, from 2019.
-                                         CasLocale{"ja_JP", 0x0411, 932, "yyyy/M/d", '/', TOrdreDate::AMJ, Page932,
-                                                   "\x8C\xDF\x91\x4F", "\x97\xDF\x98\x61", 2019, "5/12", "1850/5/12"},
-                                         // The separator ". " is three bytes: "/" is taken. The
-                                         // Korean calendar's era has no name, offset 2333.
-                                         CasLocale{"ko_KR", 0x0412, 949, "yyyy. M. d.", '/', TOrdreDate::AMJ,
-                                                   Pages949Et950, "AM", "", 2333, "5/12", "1850/5/12"},
-                                         // Taiwan's calendar: 民國, from 1912.
-                                         CasLocale{"zh_TW", 0x0404, 950, "yyyy/M/d", '/', TOrdreDate::AMJ,
-                                                   Pages949Et950, "\xA4\x57\xA4\xC8", "\xA5\xC1\xB0\xEA", 1912, "5/12",
-                                                   "1850/5/12"}),
-                         [](const testing::TestParamInfo<CasLocale>& cas) { return std::string(cas.param.nom); });
+INSTANTIATE_TEST_SUITE_P(
+    Wine, LocaleWindows,
+    testing::Values(CasLocale{"fr_FR", MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH), 1252, "dd/MM/yyyy", '/',
+                              TOrdreDate::JMA, OccidentalOuLatin, "AM", "", 0, "12/05", "12/05/1850"},
+                    CasLocale{"en_US", MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 1252, "M/d/yyyy", '/',
+                              TOrdreDate::MJA, OccidentalOuLatin, "AM", "", 0, "5/12", "5/12/1850"},
+                    CasLocale{"de_DE", MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), 1252, "d.M.yyyy", '.', TOrdreDate::JMA,
+                              OccidentalOuLatin, "AM", "", 0, "12.5", "12.5.1850"},
+                    // Japanese calendar: one era, 令和, from 2019.
+                    CasLocale{"ja_JP", MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN), 932, "yyyy/M/d", '/',
+                              TOrdreDate::AMJ, Page932, "\x8C\xDF\x91\x4F", "\x97\xDF\x98\x61", 2019, "5/12",
+                              "1850/5/12"},
+                    // The separator ". " is three bytes: "/" is taken. The
+                    // Korean calendar's era has no name, offset 2333.
+                    CasLocale{"ko_KR", MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN), 949, "yyyy. M. d.", '/',
+                              TOrdreDate::AMJ, Pages949Et950, "AM", "", 2333, "5/12", "1850/5/12"},
+                    // Taiwan's calendar: 民國, from 1912.
+                    CasLocale{"zh_TW", MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL), 950, "yyyy/M/d", '/',
+                              TOrdreDate::AMJ, Pages949Et950, "\xA4\x57\xA4\xC8", "\xA5\xC1\xB0\xEA", 1912, "5/12",
+                              "1850/5/12"}),
+    [](const testing::TestParamInfo<CasLocale>& cas) { return std::string(cas.param.nom); });
 
 }  // namespace

@@ -2,6 +2,8 @@
 // code pages, and the lead bytes of the double-byte code pages.
 #include "platform/locale/linux/CatalogueLangues.h"
 
+#include "platform/locale/ServicesLocale.h"
+
 #include <algorithm>
 
 namespace {
@@ -41,15 +43,21 @@ constexpr Langue Langues[] = {
 static_assert(std::is_sorted(std::begin(Langues), std::end(Langues),
                              [](const Langue& a, const Langue& b) { return a.Code < b.Code; }));
 
-constexpr Langue LangueC{"C", 0x09, 1252};
+constexpr Langue LangueC{"C", Locale::LangueAnglais, 1252};
 
-const Langue* ChercheLangue(std::string_view code) {
+constexpr const Langue* ChercheLangue(std::string_view code) {
     if (code == "C") return &LangueC;
     const auto* fin = std::end(Langues);
     const auto* trouve = std::lower_bound(std::begin(Langues), fin, code,
                                           [](const Langue& l, std::string_view c) { return l.Code < c; });
     return trouve != fin && trouve->Code == code ? trouve : nullptr;
 }
+
+// The languages that the tool's rules name are the catalogue's.
+static_assert(ChercheLangue("en")->Identifiant == Locale::LangueAnglais);
+static_assert(ChercheLangue("ja")->Identifiant == Locale::LangueJaponais);
+static_assert(ChercheLangue("ko")->Identifiant == Locale::LangueCoreen);
+static_assert(ChercheLangue("zh")->Identifiant == Locale::LangueChinois);
 
 constexpr std::uint32_t PagesSimples[] = {437, 737, 775, 850, 852,  855,  857,  858,  860,  861,  862,  863,  864,
                                           865, 866, 869, 874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};

@@ -105,9 +105,9 @@ std::uint32_t CalendrierOptionnelLocale(const std::string& nom) {
     const auto donnees = LitDonneesGlibc(nom);
     if (!donnees || donnees->Eres.empty()) return 1;
     switch (LanguePrincipaleLocale(nom)) {
-    case 0x11: return Locale::CalJapon;
-    case 0x04: return Locale::CalTaiwan;
-    case 0x12: return Locale::CalCoree;
+    case Locale::LangueJaponais: return Locale::CalJapon;
+    case Locale::LangueChinois: return Locale::CalTaiwan;
+    case Locale::LangueCoreen: return Locale::CalCoree;
     default: return 1;
     }
 }

@@ -25,6 +25,11 @@ static_assert(Locale::SmDbcsEnabled == SM_DBCSENABLED);
 static_assert(Locale::NormIgnoreCase == NORM_IGNORECASE);
 static_assert(Locale::CstrEqual == CSTR_EQUAL);
 static_assert(Locale::PlateformeNT == VER_PLATFORM_WIN32_NT);
+static_assert(Locale::LangueChinois == LANG_CHINESE);
+static_assert(Locale::LangueAnglais == LANG_ENGLISH);
+static_assert(Locale::LangueJaponais == LANG_JAPANESE);
+static_assert(Locale::LangueCoreen == LANG_KOREAN);
+static_assert(Locale::AnglaisEtatsUnis == MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
 static_assert(sizeof(OSVERSIONINFOA) == 148);
 static_assert(std::tuple_size_v<std::array<unsigned char, 12>> == MAX_LEADBYTES);
 
