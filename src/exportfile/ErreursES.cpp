@@ -10,13 +10,13 @@ namespace {
 
 Texte MessageErreurES(std::int32_t code) {
     switch (code) {
-    case 2: return MessageRessource(Msg::FichierIntrouvable);
-    case 3: return MessageRessource(Msg::NomIncorrect);
-    case 4: return MessageRessource(Msg::TropDeFichiers);
-    case 5: return MessageRessource(Msg::AccesRefuse);
-    case 100: return MessageRessource(Msg::LectureApresFin);
-    case 101: return MessageRessource(Msg::DisquePlein);
-    case 106: return MessageRessource(Msg::SaisieNumerique);
+    case CodeFichier::Introuvable: return MessageRessource(Msg::FichierIntrouvable);
+    case CodeFichier::CheminIntrouvable: return MessageRessource(Msg::NomIncorrect);
+    case CodeFichier::TropDeFichiers: return MessageRessource(Msg::TropDeFichiers);
+    case CodeFichier::AccesRefuse: return MessageRessource(Msg::AccesRefuse);
+    case CodeFichier::LectureApresFin: return MessageRessource(Msg::LectureApresFin);
+    case CodeFichier::DisquePlein: return MessageRessource(Msg::DisquePlein);
+    case CodeFichier::SaisieNumerique: return MessageRessource(Msg::SaisieNumerique);
     default: return MessageRessource(Msg::ErreurES, {code});
     }
 }

@@ -62,7 +62,7 @@ void LitLigne(LecteurLignes& fichier, Texte& texte) {
     std::string& octets = texte.Octets();
     octets.clear();
     if (!EstEnLecture(fichier)) {
-        CodeES = 104;
+        CodeES = CodeFichier::PasEnLecture;
         return;
     }
     bool debutDeLigne = true;

@@ -72,7 +72,7 @@ void DonneTampon(LecteurLignes& fichier, unsigned char* adresse, std::uint32_t t
 
 void OuvreLecture(LecteurLignes& fichier) {
     if (!EstLie(fichier)) {
-        CodeES = 102;
+        CodeES = CodeFichier::NonAssocie;
         return;
     }
     if (fichier.Mode != ModeFichier::Ferme) FermeFichier(fichier);
@@ -90,7 +90,7 @@ void OuvreLecture(LecteurLignes& fichier) {
 
 void FermeFichier(LecteurLignes& fichier) {
     if (!EstOuvert(fichier)) {
-        CodeES = 103;
+        CodeES = CodeFichier::NonOuvert;
         return;
     }
     if (fichier.OperationVidage != nullptr) fichier.OperationVidage(fichier);

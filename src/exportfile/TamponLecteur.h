@@ -35,11 +35,11 @@ inline bool AssureDonnees(LecteurLignes& fichier) {
     return true;
 }
 
-// The next byte, or Fin: not open for reading (104 pending), end of the
+// The next byte, or Fin: not open for reading (PasEnLecture pending), end of the
 // file, a failed fill, or a Ctrl-Z, which is left in place.
 inline int OctetSuivant(LecteurLignes& fichier) {
     if (!EstEnLecture(fichier)) {
-        CodeES = 104;
+        CodeES = CodeFichier::PasEnLecture;
         return Fin;
     }
     if (!AssureDonnees(fichier)) return Fin;

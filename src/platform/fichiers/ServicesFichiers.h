@@ -17,6 +17,18 @@ inline constexpr std::int32_t Partage = 32;       // written by another program
 inline constexpr std::int32_t NomInvalide = 123;  // a zero byte inside the name
 inline constexpr std::int32_t TubeRompu = 109;    // a read that counts as the end of the file
 
+// The line reader's own codes, for an operation that its variable's state
+// forbids: opening a variable never bound, closing one that is not open,
+// reading one that is not open for reading.
+inline constexpr std::int32_t NonAssocie = 102;
+inline constexpr std::int32_t NonOuvert = 103;
+inline constexpr std::int32_t PasEnLecture = 104;
+// Codes that have a message of their own although nothing in the tool
+// leaves them: reading past the end, a full disk, a bad number.
+inline constexpr std::int32_t LectureApresFin = 100;
+inline constexpr std::int32_t DisquePlein = 101;
+inline constexpr std::int32_t SaisieNumerique = 106;
+
 // Failures that the line reader finds itself, numbered by each platform's
 // own code table: a line longer than a text can hold (2^31 - 1 bytes), and a
 // line longer than the memory can hold.
