@@ -1,8 +1,6 @@
 // The run-wide state of the export file, and its reset to the start of a run.
 #include "depart/Depart.h"
 
-#include <new>
-
 LecteurLignes FichierExport;
 Texte Ligne;
 TableChamps Champ;
@@ -11,10 +9,7 @@ std::int32_t NbChamps = 0;
 std::int32_t NbErreurs = 0;
 
 void ReinitialiseDepart() {
-    // The reader cannot be copied: it is rebuilt in place, which releases a
-    // file it still holds open.
-    FichierExport.~LecteurLignes();
-    new (&FichierExport) LecteurLignes();
+    DelieLecteur(FichierExport);
     Ligne.Vide();
     Champ.Remplit(Texte());
     NbLignes = 0;

@@ -13,14 +13,8 @@
 namespace ModeFichier {
 inline constexpr std::uint16_t Ferme = 0xD7B0;
 inline constexpr std::uint16_t Lecture = 0xD7B1;
-inline constexpr std::uint16_t Ecriture = 0xD7B2;
-inline constexpr std::uint16_t LectureEcriture = 0xD7B3;
 }  // namespace ModeFichier
 
-// Bit of LecteurLignes::Drapeaux: a Ctrl-Z byte marks the end of the file.
-inline constexpr std::uint16_t DrapeauFinCtrlZ = 1;
-// What binding puts in Drapeaux; nothing changes it.
-inline constexpr std::uint16_t DrapeauxParDefaut = DrapeauFinCtrlZ;
 inline constexpr std::uint32_t TailleTamponLecteur = 128;
 // The buffer that a caller reading whole batches of exports gives the reader
 // (the companion): the size that measured fastest.
@@ -34,16 +28,13 @@ struct LecteurLignes {
 
     Poignee PoigneeSysteme = 0;
     std::uint16_t Mode = 0;
-    std::uint16_t Drapeaux = 0;
     std::uint32_t TailleTampon = 0;
     std::uint32_t PositionLecture = 0;  // index of the next unread byte
     std::uint32_t FinDonnees = 0;       // number of valid bytes in the buffer
     unsigned char* AdresseTampon = nullptr;
     Operation OperationOuverture = nullptr;
     Operation OperationTransfert = nullptr;
-    Operation OperationVidage = nullptr;  // none for reading
     Operation OperationFermeture = nullptr;
-    std::array<unsigned char, 32> DonneesUtilisateur{};
     // The name as bound, whole: cutting a long path would open another file.
     Texte Nom;
     // The file first opened under this binding; a reopening must find it
@@ -59,6 +50,9 @@ struct LecteurLignes {
 };
 
 void AssocieNom(LecteurLignes& fichier, const Texte& nom);
+// Puts the variable back as it is at program start, not bound, releasing a
+// file still open without leaving a code.
+void DelieLecteur(LecteurLignes& fichier);
 // Points a bound variable, before it is opened, at a buffer of the caller's
 // instead of its own 128 bytes: each fill then reads up to taille bytes
 // (at least 1). The buffer must outlive the reading; binding again puts the

@@ -3,6 +3,8 @@
 #include "exportfile/LecteurLignes.h"
 #include "exportfile/TamponLecteur.h"
 
+using TamponLecteur::EstEnLecture;
+
 namespace {
 
 std::int32_t OuvreFichierDisque(LecteurLignes& fichier) {
@@ -15,16 +17,28 @@ std::int32_t FermeFichierDisque(LecteurLignes& fichier) {
     return ServicesFichiersCourants().Ferme(fichier.PoigneeSysteme);
 }
 
-bool EstOuvert(const LecteurLignes& fichier) {
-    return fichier.Mode == ModeFichier::Lecture || fichier.Mode == ModeFichier::Ecriture ||
-           fichier.Mode == ModeFichier::LectureEcriture;
+bool EstLie(const LecteurLignes& fichier) { return fichier.Mode == ModeFichier::Ferme || EstEnLecture(fichier); }
+
+// Closes an open file without leaving a code, as binding and unbinding do.
+void LibereSansCode(LecteurLignes& fichier) {
+    if (EstEnLecture(fichier)) fichier.OperationFermeture(fichier);
 }
 
-bool EstLie(const LecteurLignes& fichier) { return fichier.Mode == ModeFichier::Ferme || EstOuvert(fichier); }
-
-// Closes an open file without leaving a code: binding never fails.
-void LibereSansCode(LecteurLignes& fichier) {
-    if (EstOuvert(fichier)) fichier.OperationFermeture(fichier);
+// Every field but the name back to what a variable holds at program start,
+// a file still open released first.
+void RemetAZero(LecteurLignes& fichier) {
+    LibereSansCode(fichier);
+    fichier.PoigneeSysteme = 0;
+    fichier.Mode = 0;
+    fichier.TailleTampon = 0;
+    fichier.PositionLecture = 0;
+    fichier.FinDonnees = 0;
+    fichier.AdresseTampon = nullptr;
+    fichier.OperationOuverture = nullptr;
+    fichier.OperationTransfert = nullptr;
+    fichier.OperationFermeture = nullptr;
+    fichier.Identite = {};
+    fichier.Tampon.fill(0);
 }
 
 }  // namespace
@@ -44,23 +58,17 @@ std::int32_t TamponLecteur::RemplitTampon(LecteurLignes& fichier) {
 LecteurLignes::~LecteurLignes() { LibereSansCode(*this); }
 
 void AssocieNom(LecteurLignes& fichier, const Texte& nom) {
-    LibereSansCode(fichier);
-    fichier.PoigneeSysteme = 0;
-    fichier.PositionLecture = 0;
-    fichier.FinDonnees = 0;
-    fichier.OperationTransfert = nullptr;
-    fichier.OperationVidage = nullptr;
-    fichier.OperationFermeture = nullptr;
-    fichier.DonneesUtilisateur.fill(0);
-    fichier.Identite = {};
-    fichier.Tampon.fill(0);
-
+    RemetAZero(fichier);
     fichier.AdresseTampon = fichier.Tampon.data();
     fichier.Mode = ModeFichier::Ferme;
-    fichier.Drapeaux = DrapeauxParDefaut;
     fichier.TailleTampon = TailleTamponLecteur;
     fichier.OperationOuverture = OuvreFichierDisque;
     fichier.Nom = nom;
+}
+
+void DelieLecteur(LecteurLignes& fichier) {
+    RemetAZero(fichier);
+    fichier.Nom.Vide();
 }
 
 void DonneTampon(LecteurLignes& fichier, unsigned char* adresse, std::uint32_t taille) {
@@ -80,7 +88,6 @@ void OuvreLecture(LecteurLignes& fichier) {
     fichier.PositionLecture = 0;
     fichier.FinDonnees = 0;
     fichier.OperationTransfert = TamponLecteur::RemplitTampon;
-    fichier.OperationVidage = nullptr;
     fichier.OperationFermeture = FermeFichierDisque;
     if (const std::int32_t code = fichier.OperationOuverture(fichier); code != 0) {
         fichier.Mode = ModeFichier::Ferme;
@@ -89,10 +96,9 @@ void OuvreLecture(LecteurLignes& fichier) {
 }
 
 void FermeFichier(LecteurLignes& fichier) {
-    if (!EstOuvert(fichier)) {
+    if (!EstEnLecture(fichier)) {
         CodeES = CodeFichier::NonOuvert;
         return;
     }
-    if (fichier.OperationVidage != nullptr) fichier.OperationVidage(fichier);
     if (const std::int32_t code = fichier.OperationFermeture(fichier); code != 0) CodeES = code;
 }

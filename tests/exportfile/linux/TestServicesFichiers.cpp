@@ -23,14 +23,18 @@ using namespace std::string_literals;
 
 namespace {
 
-// The code that opening nom leaves pending, taken without raising it.
-std::int32_t CodeOuverture(const std::string& nom) {
-    LecteurLignes fichier;
-    AssocieNom(fichier, Texte(nom));
+// The code that opening leaves pending, taken without raising it.
+std::int32_t CodeOuverture(LecteurLignes& fichier) {
     OuvreLecture(fichier);
     const std::int32_t code = CodeES;
     CodeES = 0;
     return code;
+}
+
+std::int32_t CodeOuverture(const std::string& nom) {
+    LecteurLignes fichier;
+    AssocieNom(fichier, Texte(nom));
+    return CodeOuverture(fichier);
 }
 
 int NombreDescripteurs() {
@@ -138,7 +142,7 @@ TEST(ServicesFichiers, UnNomAccentueOuTresLongOuvreLeBonFichier) {
     EXPECT_THAT(LitToutesLesLignes(nomLong), ElementsAre("vrai"));
 }
 
-TEST(ServicesFichiers, AssocierUnNomOuDetruireLeLecteurLibereLeFichier) {
+TEST(ServicesFichiers, AssocierDelierOuDetruireLeLecteurLibereLeFichier) {
     DossierTemporaire dossier;
     const std::string nom = dossier.Ecrit("f.txt", "x\n");
     const int avant = NombreDescripteurs();
@@ -152,6 +156,12 @@ TEST(ServicesFichiers, AssocierUnNomOuDetruireLeLecteurLibereLeFichier) {
         EXPECT_EQ(NombreDescripteurs(), avant + 1);
         AssocieNom(fichier, Texte(nom));
         EXPECT_EQ(NombreDescripteurs(), avant);
+        OuvreLecture(fichier);
+        ControleES();
+        DelieLecteur(fichier);
+        EXPECT_EQ(NombreDescripteurs(), avant);
+        EXPECT_EQ(CodeOuverture(fichier), CodeFichier::NonAssocie);
+        AssocieNom(fichier, Texte(nom));
         OuvreLecture(fichier);
         ControleES();
     }
