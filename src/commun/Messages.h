@@ -19,7 +19,6 @@ inline constexpr std::uint16_t LectureApresFin = 65528;
 inline constexpr std::uint16_t DisquePlein = 65529;
 inline constexpr std::uint16_t SaisieNumerique = 65530;
 inline constexpr std::uint16_t ProprieteHorsLimites = 65377;
-inline constexpr std::uint16_t ValeurHorsBornes = 65378;
 inline constexpr std::uint16_t InsertionRichEdit = 65379;
 inline constexpr std::uint16_t MemoireInsuffisante = 65380;
 inline constexpr std::uint16_t ErreurInterne = 65381;
