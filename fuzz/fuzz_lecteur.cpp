@@ -73,19 +73,27 @@ std::vector<std::string> LitLignes(LecteurLignes& fichier) {
     return lignes;
 }
 
-// Cuts a line into 64 fields; what was cut, each with its ";", followed by
-// what stays of the line, is the line.
+// Cuts a line into 64 fields, one cut a step: what was cut, each with its
+// ";", followed by what stays of the line, is the line. All the steps in one
+// cut give the same fields and the same rest.
 void VerifieDecoupage(const std::string& ligne) {
     TableChamps champ;
     Texte reste(ligne);
     std::string refaite;
     for (int k = 1; k <= 64; ++k) {
         const std::int32_t avant = reste.Longueur();
-        DecoupeChamp(reste, champ, k);
+        LigneEnCoupe(reste).DecoupeChamp(champ, k);
         if (reste.Longueur() != avant) refaite += champ[k].Octets() + ";";
         else if (!champ[k].EstVide()) std::abort();
     }
     if (refaite + reste.Octets() != ligne) std::abort();
+    TableChamps enUneCoupe;
+    Texte resteEnUneCoupe(ligne);
+    {
+        LigneEnCoupe coupe(resteEnUneCoupe);
+        for (int k = 1; k <= 64; ++k) coupe.DecoupeChamp(enUneCoupe, k);
+    }
+    if (!(enUneCoupe == champ) || resteEnUneCoupe != reste) std::abort();
 }
 
 void ChoisitExtremeOrient(bool actif) {

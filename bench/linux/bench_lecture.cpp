@@ -110,7 +110,10 @@ void LectureSeule(benchmark::State& etat) {
 void LectureEtDecoupage(benchmark::State& etat) {
     TableChamps champ;
     LitChaqueLigne(etat, [&champ](Texte& ligne) {
-        for (int k = 1; k < ChampsParLigne; ++k) DecoupeChamp(ligne, champ, k);
+        {
+            LigneEnCoupe coupe(ligne);
+            for (int k = 1; k < ChampsParLigne; ++k) coupe.DecoupeChamp(champ, k);
+        }
         champ[ChampsParLigne] = ligne;
         benchmark::DoNotOptimize(champ);
     });

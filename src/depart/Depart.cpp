@@ -1,4 +1,5 @@
-// The run-wide state of the export file, and its reset to the start of a run.
+// The run-wide state of the export file, the cut of its current line, and its
+// reset to the start of a run.
 #include "depart/Depart.h"
 
 LecteurLignes FichierExport;
@@ -7,6 +8,11 @@ TableChamps Champ;
 std::int32_t NbLignes = 0;
 std::int32_t NbChamps = 0;
 std::int32_t NbErreurs = 0;
+
+void DecoupeLigne(int n) {
+    LigneEnCoupe coupe(Ligne);
+    for (int k = 1; k <= n; ++k) coupe.DecoupeChamp(Champ, k);
+}
 
 void ReinitialiseDepart() {
     DelieLecteur(FichierExport);

@@ -50,7 +50,7 @@ void RembobineExport() {
 
 bool PorteLaMarque() { return PositionTexte(MarqueExport, Ligne) != 0; }
 
-void DecoupeEntete() { DecoupeChamps(Ligne, Champ, 1, ChampsEntete); }
+void DecoupeEntete() { DecoupeLigne(ChampsEntete); }
 
 Texte ChoisitTypeActes() {
     static const TypeConnu types[] = {

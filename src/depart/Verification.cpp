@@ -17,10 +17,10 @@ void LitEnregistrement(ChampsLus champs) {
     PasseLigne(FichierExport);
     ControleES();
     if (champs == ChampsLus::DuRapport && NbChamps > ChampDate) {
-        DecoupeChamps(Ligne, Champ, 1, ChampDate);
+        DecoupeLigne(ChampDate);
         return;
     }
-    DecoupeChamps(Ligne, Champ, 1, NbChamps - 1);
+    DecoupeLigne(NbChamps - 1);
     // Before any survey NbChamps is 0: there is no last field to fill then.
     if (TableChamps::Contient(NbChamps)) Champ[NbChamps] = Ligne;
 }

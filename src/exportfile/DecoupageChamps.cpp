@@ -1,11 +1,10 @@
-// The search, part-of-text and comparison operations, and the splitting step.
+// The search and comparison operations, and the splitting step.
 #include "exportfile/DecoupageChamps.h"
 
 #include "commun/ReglagesDate.h"
 #include "exportfile/RechercheOctets.h"
 
-#include <algorithm>
-#include <cstring>
+#include <array>
 
 namespace {
 
@@ -52,36 +51,11 @@ std::int32_t PositionTexte(const Texte& motif, const Texte& texte) {
     return PositionSansZero(VueZeroTerminee(motif.Vue()), VueZeroTerminee(texte.Vue()));
 }
 
-Texte ExtraitTexte(const Texte& texte, std::int32_t debut, std::int32_t nombre) {
-    const std::int64_t longueur = texte.Longueur();
-    if (longueur == 0) return {};
-    const std::int64_t premier = debut < 1 ? 1 : debut;
-    if (premier > longueur || nombre <= 0) return {};
-    const std::int64_t compte = std::min<std::int64_t>(nombre, longueur - premier + 1);
-    return Texte(texte.Vue().substr(static_cast<std::size_t>(premier - 1), static_cast<std::size_t>(compte)));
-}
-
 bool TextesEgaux(const Texte& a, const Texte& b) { return a.Vue() == b.Vue(); }
 
-// Each step gives the same results as taking ExtraitTexte(ligne, 1, P - 1)
-// into the field and ExtraitTexte(ligne, P + 1, length - P) into the line,
-// without fresh texts: the fields keep their room from one line to the next.
-void DecoupeChamps(Texte& ligne, TableChamps& champ, int premier, int dernier) {
-    // What each step's search sees: the rest of the line up to its first
-    // zero byte, found once for all the steps.
-    std::string_view vue = VueZeroTerminee(ligne.Vue());
-    std::size_t coupe = 0;
-    int k = std::max(premier, 1);
-    for (const int fin = std::min(dernier, TableChamps::Taille); k <= fin; ++k) {
-        const std::int32_t position = PositionSansZero(Separateur, vue);
-        if (position == 0) break;
-        champ[k].Octets().assign(vue.data(), static_cast<std::size_t>(position - 1));
-        vue.remove_prefix(static_cast<std::size_t>(position));
-        coupe += static_cast<std::size_t>(position);
-    }
-    // Without a ";" the line stays as it is, so every later step finds none.
-    for (const int fin = std::min(dernier, TableChamps::Taille); k <= fin; ++k) champ[k].Vide();
-    ligne.Octets().erase(0, coupe);
-}
+LigneEnCoupe::LigneEnCoupe(Texte& ligne) : ligne_(ligne), vue_(VueZeroTerminee(ligne.Vue())) {}
 
-void DecoupeChamp(Texte& ligne, TableChamps& champ, int k) { DecoupeChamps(ligne, champ, k, k); }
+std::size_t LigneEnCoupe::SeparateurExtremeOrient(std::string_view vue) {
+    const std::int32_t position = PositionSansZero(Separateur, vue);
+    return position == 0 ? std::string_view::npos : static_cast<std::size_t>(position - 1);
+}
