@@ -46,8 +46,10 @@ struct IdentiteFichier {
     std::uint64_t Peripherique = 0;
     std::uint64_t Noeud = 0;
     std::int64_t Taille = 0;
-    std::int64_t ModifieSecondes = 0;
-    std::int64_t ModifieNanosecondes = 0;
+    // The last write, in the platform's own ticks (nanoseconds on Linux, the
+    // 100-nanosecond intervals of the file times on Windows): only ever
+    // compared with another reading of the same file.
+    std::uint64_t DerniereEcriture = 0;
 
     bool EstConnue() const { return *this != IdentiteFichier{}; }
     friend bool operator==(const IdentiteFichier&, const IdentiteFichier&) = default;

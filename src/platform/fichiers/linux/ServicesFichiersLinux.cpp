@@ -15,9 +15,10 @@ namespace {
 int Descripteur(Poignee poignee) { return static_cast<int>(poignee); }
 
 IdentiteFichier IdentiteDe(const struct stat& etat) {
+    const auto nanosecondes = static_cast<std::uint64_t>(etat.st_mtim.tv_sec) * 1'000'000'000u +
+                              static_cast<std::uint64_t>(etat.st_mtim.tv_nsec);
     return {static_cast<std::uint64_t>(etat.st_dev), static_cast<std::uint64_t>(etat.st_ino),
-            static_cast<std::int64_t>(etat.st_size), static_cast<std::int64_t>(etat.st_mtim.tv_sec),
-            static_cast<std::int64_t>(etat.st_mtim.tv_nsec)};
+            static_cast<std::int64_t>(etat.st_size), nanosecondes};
 }
 
 // A shared lock over the whole file: refused while a cooperating program

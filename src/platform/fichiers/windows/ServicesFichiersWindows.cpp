@@ -55,9 +55,7 @@ bool LitIdentite(HANDLE fichier, IdentiteFichier& identite) {
     identite.Peripherique = infos.dwVolumeSerialNumber;
     identite.Noeud = double32(infos.nFileIndexHigh, infos.nFileIndexLow);
     identite.Taille = static_cast<std::int64_t>(double32(infos.nFileSizeHigh, infos.nFileSizeLow));
-    identite.ModifieSecondes =
-        static_cast<std::int64_t>(double32(infos.ftLastWriteTime.dwHighDateTime, infos.ftLastWriteTime.dwLowDateTime));
-    identite.ModifieNanosecondes = 0;
+    identite.DerniereEcriture = double32(infos.ftLastWriteTime.dwHighDateTime, infos.ftLastWriteTime.dwLowDateTime);
     return true;
 }
 
