@@ -7,7 +7,8 @@
 namespace {
 
 const Texte MarqueExport("TABRENNV3");
-constexpr int ChampsEntete = 6;
+// The field of the kind code, the last that the survey cuts.
+constexpr int ChampCodeType = 6;
 
 struct TypeConnu {
     Texte Code;
@@ -50,7 +51,7 @@ void RembobineExport() {
 
 bool PorteLaMarque() { return PositionTexte(MarqueExport, Ligne) != 0; }
 
-void DecoupeEntete() { DecoupeLigne(ChampsEntete); }
+void DecoupeEntete() { DecoupeLigne(ChampCodeType); }
 
 Texte ChoisitTypeActes() {
     static const TypeConnu types[] = {
@@ -59,7 +60,7 @@ Texte ChoisitTypeActes() {
         {Texte("D"), Msg::Deces, 38},
     };
     for (const TypeConnu& type : types) {
-        if (TextesEgaux(Champ[6], type.Code)) {
+        if (TextesEgaux(Champ[ChampCodeType], type.Code)) {
             NbChamps = type.Champs;
             return ChaineRessource(type.Nom);
         }

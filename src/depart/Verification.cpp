@@ -6,8 +6,6 @@
 
 namespace {
 const Texte SeparateurRapport(" : ");
-// The field of the date, the last that the verdict and the report read.
-constexpr int ChampDate = 7;
 }  // namespace
 
 void DebuteVerification() { NbErreurs = 1; }
@@ -31,9 +29,9 @@ bool DateValide(const Texte& texte, RaisonRefus* raison) {
 }
 
 Texte LigneRapport() {
-    Texte ligne = Champ[3];
+    Texte ligne = Champ[ChampReference];
     ligne += SeparateurRapport;
-    ligne += Champ[7];
+    ligne += Champ[ChampDate];
     return ligne;
 }
 
@@ -42,7 +40,7 @@ void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus cham
         observateur.Avance(n);
         LitEnregistrement(champs);
         if (n % 10 == 0) observateur.MontreProgression();
-        if (!DateValide(Champ[7], raison)) {
+        if (!DateValide(Champ[ChampDate], raison)) {
             observateur.AjouteLigneRapport(LigneRapport());
             // 1 + 2^31 - 1 refusals would pass the 32-bit range: it wraps.
             NbErreurs = static_cast<std::int32_t>(static_cast<std::uint32_t>(NbErreurs) + 1u);
@@ -56,3 +54,5 @@ void FermeExport() {
 }
 
 bool DatesRefusees() { return NbErreurs > 1; }
+
+std::uint32_t NombreDeRefus() { return static_cast<std::uint32_t>(NbErreurs) - 1u; }

@@ -23,14 +23,19 @@ public:
     virtual void AjouteLigneRapport(const Texte& ligne) = 0;
 };
 
+// The field of the act's date, and the field that names the act in the
+// report.
+inline constexpr int ChampDate = 7;
+inline constexpr int ChampReference = 3;
+
 // Which fields a record read fills.
 enum class ChampsLus {
     // Champ[1] to Champ[NbChamps], the last field taking the rest of the
     // line: the table as the window keeps it.
     DuType,
-    // Champ[1] to Champ[7] only, the rest left in Ligne: every field that the
-    // verdict and the report read (fields 3 and 7 are cut by the first seven
-    // steps for every kind), for a caller that keeps no table.
+    // Champ[1] to Champ[ChampDate] only, the rest left in Ligne: every field
+    // that the verdict and the report read (both are cut by the first steps
+    // for every kind), for a caller that keeps no table.
     DuRapport,
 };
 
@@ -45,7 +50,7 @@ void LitEnregistrement(ChampsLus champs = ChampsLus::DuType);
 // date is absorbed; any other failure goes up.
 bool DateValide(const Texte& texte, RaisonRefus* raison = nullptr);
 
-// Champ[3], " : ", Champ[7].
+// Champ[ChampReference], " : ", Champ[ChampDate].
 Texte LigneRapport();
 
 // Reads and checks the NbLignes records, from the reader's current line on.
@@ -59,3 +64,7 @@ void FermeExport();
 
 // Whether at least one date was refused.
 bool DatesRefusees();
+
+// How many dates were refused since DebuteVerification: NbErreurs less the 1
+// that it starts from (taken modulo 2^32, as NbErreurs wraps).
+std::uint32_t NombreDeRefus();

@@ -105,7 +105,7 @@ public:
                {"fichier", nom_},
                {"actes", Utf8(typeActes)},
                {"nb_actes", NbLignes},
-               {"nb_refusees", std::int64_t{NbErreurs} - 1}});
+               {"nb_refusees", NombreDeRefus()}});
     }
     void Echec(const Texte& message) override {
         Ecrit({{"objet", "bilan"}, {"fichier", nom_}, {"echec", Utf8(message)}});

@@ -69,6 +69,7 @@ TEST_P(RapportDesDates, ListeLesDatesRefuseesDansLOrdreDuFichier) {
     Traite();
     EXPECT_EQ(observateur_.rapport, GetParam().rapport);
     EXPECT_EQ(NbErreurs, 1 + static_cast<std::int32_t>(GetParam().rapport.size()));
+    EXPECT_EQ(NombreDeRefus(), GetParam().rapport.size());
     EXPECT_EQ(DatesRefusees(), !GetParam().rapport.empty());
 }
 
