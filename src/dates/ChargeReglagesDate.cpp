@@ -29,17 +29,23 @@ void ChargeOctetsDeTete() {
     }
 }
 
-void ChargeLocaleEtExtremeOrient() {
-    ServicesLocale& services = ServicesLocaleCourants();
+// IdLocale and LanguePrincipale from the thread's locale; United States
+// English when it gives none.
+void ChargeLocale() {
     ReglagesDate.IdLocale = Locale::AnglaisEtatsUnis;
     ReglagesDate.LanguePrincipale = Locale::LangueAnglais;
-    if (const std::uint32_t locale = services.GetThreadLocale(); locale != 0) {
+    if (const std::uint32_t locale = ServicesLocaleCourants().GetThreadLocale(); locale != 0) {
         ReglagesDate.IdLocale = locale;
         if ((locale & 0xFFFF) != 0) ReglagesDate.LanguePrincipale = locale & 0x3FF;
     }
+}
+
+// ExtremeOrient and OctetsDeTete: on the NT family from the locale's code
+// page, unless the language is western; elsewhere from the system's flag.
+void ChargeExtremeOrient() {
+    ServicesLocale& services = ServicesLocaleCourants();
     ReglagesDate.OctetsDeTete.reset();
-    const auto plateforme = services.IdentifiantPlateforme();
-    if (plateforme == Locale::PlateformeNT) {
+    if (services.IdentifiantPlateforme() == Locale::PlateformeNT) {
         if (EstLangueOccidentale(ReglagesDate.LanguePrincipale)) {
             ReglagesDate.ExtremeOrient = false;
             return;
@@ -93,7 +99,8 @@ void ChargeTablesEres() {
 }  // namespace
 
 void ChargeReglagesDate() {
-    ChargeLocaleEtExtremeOrient();
+    ChargeLocale();
+    ChargeExtremeOrient();
     if (ReglagesDate.ExtremeOrient) ChargeTablesEres();
     const std::uint32_t locale = ServicesLocaleCourants().GetThreadLocale();
     ReglagesDate.SeparateurDate = LitCaractereLocale(locale, Locale::SDate, '/');

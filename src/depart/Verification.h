@@ -59,7 +59,7 @@ Texte LigneRapport();
 void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus champs = ChampsLus::DuType,
                             RaisonRefus* raison = nullptr);
 
-// Closes FichierExport.
+// Closes FichierExport and raises the failure that closing leaves.
 void FermeExport();
 
 // Whether at least one date was refused.
