@@ -12,6 +12,8 @@ compilateur=i686-w64-mingw32-g++-posix
 seules=$(mktemp -d)
 trap 'rm -rf "$seules"' EXIT
 ln -s /usr/include/nlohmann /usr/include/CLI "$seules"/
+# The table of messages' header, generated as the build generates it.
+cmake -DSORTIE="$seules/commun/TableMessagesUtf8.h" -P cmake/TableMessages.cmake
 options=(-std=c++20 -fsyntax-only -finput-charset=UTF-8 -DNOMINMAX -DWIN32_LEAN_AND_MEAN -include windows.h
          -Isrc -Itests -I"$seules" -I/usr/src/googletest/googletest/include -I/usr/src/googletest/googlemock/include
          # What CMake defines for the companion and its tests.

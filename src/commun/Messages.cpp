@@ -1,31 +1,30 @@
-// The table of messages, turned from UTF-8 into the messages' code page once,
-// and the formatting of its entries.
+// The table of messages, checked when the tool is built, turned from UTF-8
+// into the messages' code page once, and the formatting of its entries.
 #include "commun/Messages.h"
 
 #include "platform/pagedecode/PageDeCode.h"
 
-#include <charconv>
 #include <map>
 
-extern const std::string_view TableMessagesUtf8;
+// Where the build stops on a fault of the table: the number of the line at
+// fault is shown with the failed assertion.
+constexpr int LigneMalFormee = PremiereLigneMalFormee(TableMessagesUtf8);
+static_assert(LigneMalFormee == 0,
+              "resources/messages.txt : cette ligne n'est ni une note ni « numéro, tabulation, texte »");
+constexpr int LigneEnDouble = PremiereEntreeEnDouble(TableMessagesUtf8);
+static_assert(LigneEnDouble == 0, "resources/messages.txt : le numéro de cette ligne a déjà son entrée");
 
 namespace {
 
 using Table = std::map<std::uint16_t, Texte>;
 
-// Reads "number<TAB>text" lines; blank lines and lines starting with # are notes.
 Table LitTable(std::string_view source) {
     Table table;
-    while (!source.empty()) {
-        const std::size_t fin = source.find('\n');
-        std::string_view ligne = source.substr(0, fin);
-        source = fin == std::string_view::npos ? std::string_view() : source.substr(fin + 1);
-        const std::size_t tab = ligne.find('\t');
-        if (ligne.empty() || ligne.front() == '#' || tab == std::string_view::npos) continue;
-        std::uint16_t id = 0;
-        std::from_chars(ligne.data(), ligne.data() + tab, id);
-        table[id] = DepuisUtf8(ligne.substr(tab + 1), PageDeCodeMessages);
-    }
+    ParcourtMessages(source, [&table](const LigneMessages& ligne, int) {
+        if (ligne.genre == LigneMessages::Genre::Entree)
+            table[ligne.numero] = DepuisUtf8(ligne.texte, PageDeCodeMessages);
+        return true;
+    });
     return table;
 }
 

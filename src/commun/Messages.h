@@ -1,7 +1,11 @@
 // The numbered table of messages (resources/messages.txt) in the 8-bit code
 // page of the tool's messages, and the %s / %d formatting of its entries.
+// Each number named here must have its entry in the table: the build stops
+// at the name of a number that has none.
 #pragma once
 
+#include "commun/LectureTableMessages.h"
+#include "commun/TableMessagesUtf8.h"
 #include "commun/Texte.h"
 
 #include <cstdint>
@@ -9,55 +13,64 @@
 #include <variant>
 
 namespace Msg {
-inline constexpr std::uint16_t DateIncorrecte = 65521;
-inline constexpr std::uint16_t ErreurES = 65523;
-inline constexpr std::uint16_t FichierIntrouvable = 65524;
-inline constexpr std::uint16_t NomIncorrect = 65525;
-inline constexpr std::uint16_t TropDeFichiers = 65526;
-inline constexpr std::uint16_t AccesRefuse = 65527;
-inline constexpr std::uint16_t LectureApresFin = 65528;
-inline constexpr std::uint16_t DisquePlein = 65529;
-inline constexpr std::uint16_t SaisieNumerique = 65530;
-inline constexpr std::uint16_t ProprieteHorsLimites = 65377;
-inline constexpr std::uint16_t InsertionRichEdit = 65379;
-inline constexpr std::uint16_t MemoireInsuffisante = 65380;
-inline constexpr std::uint16_t ErreurInterne = 65381;
 
-inline constexpr std::uint16_t PasUnExport = 1;
-inline constexpr std::uint16_t Attention = 2;
-inline constexpr std::uint16_t Bravo = 3;
-inline constexpr std::uint16_t ControleTermine = 4;
-inline constexpr std::uint16_t CopiezResultats = 5;
-inline constexpr std::uint16_t Naissances = 10;
-inline constexpr std::uint16_t Mariages = 11;
-inline constexpr std::uint16_t Deces = 12;
-inline constexpr std::uint16_t Divers = 13;
+// The number, and the suivantes numbers after it, each with its entry.
+consteval std::uint16_t Entree(std::uint16_t numero, std::uint16_t suivantes = 0) {
+    for (std::uint32_t n = numero; n <= std::uint32_t{numero} + suivantes; ++n)
+        if (!ContientEntree(TableMessagesUtf8, static_cast<std::uint16_t>(n)))
+            throw "resources/messages.txt n'a pas d'entrée pour ce numéro";
+    return numero;
+}
+
+inline constexpr std::uint16_t DateIncorrecte = Entree(65521);
+inline constexpr std::uint16_t ErreurES = Entree(65523);
+inline constexpr std::uint16_t FichierIntrouvable = Entree(65524);
+inline constexpr std::uint16_t NomIncorrect = Entree(65525);
+inline constexpr std::uint16_t TropDeFichiers = Entree(65526);
+inline constexpr std::uint16_t AccesRefuse = Entree(65527);
+inline constexpr std::uint16_t LectureApresFin = Entree(65528);
+inline constexpr std::uint16_t DisquePlein = Entree(65529);
+inline constexpr std::uint16_t SaisieNumerique = Entree(65530);
+inline constexpr std::uint16_t ProprieteHorsLimites = Entree(65377);
+inline constexpr std::uint16_t InsertionRichEdit = Entree(65379);
+inline constexpr std::uint16_t MemoireInsuffisante = Entree(65380);
+inline constexpr std::uint16_t ErreurInterne = Entree(65381);
+
+inline constexpr std::uint16_t PasUnExport = Entree(1);
+inline constexpr std::uint16_t Attention = Entree(2);
+inline constexpr std::uint16_t Bravo = Entree(3);
+inline constexpr std::uint16_t ControleTermine = Entree(4);
+inline constexpr std::uint16_t CopiezResultats = Entree(5);
+inline constexpr std::uint16_t Naissances = Entree(10);
+inline constexpr std::uint16_t Mariages = Entree(11);
+inline constexpr std::uint16_t Deces = Entree(12);
+inline constexpr std::uint16_t Divers = Entree(13);
 
 // Why a date is refused; the notes on its year, the two ways of showing a
 // character, and the months' names (January at NomsMois, December 11 after).
-inline constexpr std::uint16_t RaisonDateVide = 200;
-inline constexpr std::uint16_t RaisonNombreSeul = 201;
-inline constexpr std::uint16_t RaisonPasDeNombreAuDebut = 202;
-inline constexpr std::uint16_t RaisonAucunNombre = 203;
-inline constexpr std::uint16_t RaisonNombreManquantEnFin = 204;
-inline constexpr std::uint16_t RaisonNombreManquant = 205;
-inline constexpr std::uint16_t RaisonSeparateur = 206;
-inline constexpr std::uint16_t RaisonChiffreEnTrop = 207;
-inline constexpr std::uint16_t RaisonTexteEnTrop = 208;
-inline constexpr std::uint16_t RaisonTexteTropLong = 209;
-inline constexpr std::uint16_t RaisonAnnee = 210;
-inline constexpr std::uint16_t RaisonMoisZero = 211;
-inline constexpr std::uint16_t RaisonMoisTrop = 212;
-inline constexpr std::uint16_t RaisonJourZero = 213;
-inline constexpr std::uint16_t RaisonNonBissextile = 214;
-inline constexpr std::uint16_t RaisonJourTrop = 215;
-inline constexpr std::uint16_t AnneeParFenetre = 220;
-inline constexpr std::uint16_t AnneeParEre = 221;
-inline constexpr std::uint16_t AnneeEnCours = 222;
-inline constexpr std::uint16_t CaractereVisible = 225;
-inline constexpr std::uint16_t CaractereParCode = 226;
-inline constexpr std::uint16_t AvantRaison = 227;
-inline constexpr std::uint16_t NomsMois = 231;
+inline constexpr std::uint16_t RaisonDateVide = Entree(200);
+inline constexpr std::uint16_t RaisonNombreSeul = Entree(201);
+inline constexpr std::uint16_t RaisonPasDeNombreAuDebut = Entree(202);
+inline constexpr std::uint16_t RaisonAucunNombre = Entree(203);
+inline constexpr std::uint16_t RaisonNombreManquantEnFin = Entree(204);
+inline constexpr std::uint16_t RaisonNombreManquant = Entree(205);
+inline constexpr std::uint16_t RaisonSeparateur = Entree(206);
+inline constexpr std::uint16_t RaisonChiffreEnTrop = Entree(207);
+inline constexpr std::uint16_t RaisonTexteEnTrop = Entree(208);
+inline constexpr std::uint16_t RaisonTexteTropLong = Entree(209);
+inline constexpr std::uint16_t RaisonAnnee = Entree(210);
+inline constexpr std::uint16_t RaisonMoisZero = Entree(211);
+inline constexpr std::uint16_t RaisonMoisTrop = Entree(212);
+inline constexpr std::uint16_t RaisonJourZero = Entree(213);
+inline constexpr std::uint16_t RaisonNonBissextile = Entree(214);
+inline constexpr std::uint16_t RaisonJourTrop = Entree(215);
+inline constexpr std::uint16_t AnneeParFenetre = Entree(220);
+inline constexpr std::uint16_t AnneeParEre = Entree(221);
+inline constexpr std::uint16_t AnneeEnCours = Entree(222);
+inline constexpr std::uint16_t CaractereVisible = Entree(225);
+inline constexpr std::uint16_t CaractereParCode = Entree(226);
+inline constexpr std::uint16_t AvantRaison = Entree(227);
+inline constexpr std::uint16_t NomsMois = Entree(231, 11);
 }  // namespace Msg
 
 // The code page in which the table's texts are kept.

@@ -17,6 +17,35 @@ TEST(Messages, EntriesAreInWindows1252) {
     EXPECT_TRUE(ChaineRessource(42).EstVide());
 }
 
+struct CasTable {
+    std::string_view table;
+    int malFormee;  // the first malformed line, 0: none
+    int enDouble;   // the first line whose number an earlier entry has, 0: none
+};
+
+// What stops the build on a fault of resources/messages.txt.
+TEST(Messages, LesFautesDeLaTableSontTrouvees) {
+    const CasTable cas[] = {
+        {"# note\n\n1\tun\n65535\tfin", 0, 0},
+        {"1\tun\n2 deux\n", 2, 0},
+        {"\t2\n", 1, 0},
+        {"2\t\n", 1, 0},
+        {"1x\tun\n", 1, 0},
+        {"0\tzero\n", 1, 0},
+        {"65536\tun\n", 1, 0},
+        {"123456\tun\n", 1, 0},
+        {"1\tun\r\n", 1, 0},
+        {" 1\tun\n", 1, 0},
+        {"1\tun\n2\tdeux\n# 1\tnote\n1\tencore\n", 0, 4},
+    };
+    for (const CasTable& c : cas) {
+        EXPECT_EQ(PremiereLigneMalFormee(c.table), c.malFormee) << c.table;
+        EXPECT_EQ(PremiereEntreeEnDouble(c.table), c.enDouble) << c.table;
+    }
+    EXPECT_TRUE(ContientEntree("1\tun\n65535\tfin", 65535));
+    EXPECT_FALSE(ContientEntree("1\tun\n# 2\tdeux\n", 2));
+}
+
 struct CasFormat {
     const char* modele;
     std::initializer_list<ArgumentMessage> arguments;
