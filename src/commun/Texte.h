@@ -4,14 +4,19 @@
 // search and part-of-text operations of the export file expect.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 class Texte {
 public:
     Texte() = default;
-    Texte(const char* zeroTermine) : octets_(zeroTermine) {}
+    // A null pointer is no text: refused at compile time when written as
+    // such, with std::invalid_argument when it comes at run time.
+    Texte(const char* zeroTermine) : octets_(NonNul(zeroTermine)) {}
+    Texte(std::nullptr_t) = delete;
     Texte(std::string_view octets) : octets_(octets) {}
     Texte(std::string&& octets) : octets_(std::move(octets)) {}
     Texte(const std::string& octets) : octets_(octets) {}
@@ -45,5 +50,10 @@ public:
     friend bool operator==(const Texte& a, const Texte& b) = default;
 
 private:
+    static const char* NonNul(const char* zeroTermine) {
+        if (zeroTermine == nullptr) throw std::invalid_argument("texte construit depuis un pointeur nul");
+        return zeroTermine;
+    }
+
     std::string octets_;
 };
