@@ -9,7 +9,8 @@
 # build under 64-bit Wine on every machine, the 32-bit build (the one users
 # install) under 32-bit Wine where the machine runs 32-bit programs
 # natively, its tests skipped with their reason elsewhere; then each fuzz
-# target for a bounded time, and last which Windows suites ran where.
+# target for a bounded time, and last which Windows suites ran where. A
+# failing fuzz target is named, and the command then fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash outils/installe.sh
@@ -45,6 +46,7 @@ echo "=== fuzz ==="
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 secondes=${FUZZ_SECONDES:-20}
+echecs_fuzz=()
 for cible in build/fuzz/fuzz/fuzz_*; do
   [ -x "$cible" ] || continue
   nom=$(basename "$cible")
@@ -52,8 +54,21 @@ for cible in build/fuzz/fuzz/fuzz_*; do
   # A copy of the committed corpus seeds the run; what it finds stays in build/.
   mkdir -p "build/fuzz/corpus/$nom"
   cp -n fuzz/corpus/"$nom"/* "build/fuzz/corpus/$nom/" 2>/dev/null || true
-  "$cible" -max_total_time="$secondes" -rss_limit_mb=4096 -print_final_stats=0 "build/fuzz/corpus/$nom" 2>&1 | tail -n 3
-  [ "${PIPESTATUS[0]}" -eq 0 ]
+  # The run's whole output goes to a log, of which the end is shown; a target
+  # that fails is named, its input kept beside the log, and the command fails.
+  journal="build/fuzz/$nom.log"
+  if "$cible" -max_total_time="$secondes" -rss_limit_mb=4096 -print_final_stats=0 \
+      -artifact_prefix="build/fuzz/$nom-" "build/fuzz/corpus/$nom" >"$journal" 2>&1; then
+    tail -n 3 "$journal"
+  else
+    tail -n 30 "$journal"
+    echo "ÉCHEC de la cible de fuzz $nom (journal : $journal)" >&2
+    echecs_fuzz+=("$nom")
+  fi
 done
 
 bash outils/bilan-windows.sh build/windows64/ctest.txt build/windows/ctest.txt
+if [ ${#echecs_fuzz[@]} -gt 0 ]; then
+  echo "ÉCHEC : cibles de fuzz en échec : ${echecs_fuzz[*]}" >&2
+  exit 1
+fi
