@@ -1,7 +1,7 @@
 // "Ouvre" and "Traite" through the real window under the offscreen platform,
 // on real files in a temporary folder; message boxes and the open dialog are
-// answered by the test. The cases that end the run come last, since the
-// request to end, once taken, stays taken.
+// answered by the test. The request to end that a case makes is seen and
+// kept from the application, so that every case runs as the first would.
 #include "application/ApplicationDeTest.h"
 #include "application/BoitesRepondues.h"
 #include "application/qt/Accueil.h"
@@ -63,13 +63,36 @@ class TestFenetreTraitement : public QObject {
             QCOMPARE(boites_->vues[i].drapeaux, attendues[i].drapeaux);
         }
     }
+    // Whether the case asked the application to end; the request is not
+    // taken, so that the next case starts as the first.
     bool FinDemandee() {
         QCoreApplication::sendPostedEvents(Application);
-        return Application->FinPrise();
+        return finsDemandees_ > 0;
     }
 
+    // The request to end is an event of its own type posted to the
+    // application: learnt once, then held back.
+    bool eventFilter(QObject* destinataire, QEvent* evenement) override {
+        if (destinataire != Application || evenement->type() < QEvent::User) return false;
+        if (typeFin_ == QEvent::None) typeFin_ = evenement->type();
+        if (evenement->type() != typeFin_) return false;
+        ++finsDemandees_;
+        return true;
+    }
+
+    QEvent::Type typeFin_ = QEvent::None;
+    int finsDemandees_ = 0;
+
 private slots:
+    void initTestCase() {
+        Application->installEventFilter(this);
+        Application->DemandeFin();
+        QVERIFY(FinDemandee());
+        QVERIFY(!Application->FinPrise());
+    }
+
     void init() {
+        finsDemandees_ = 0;
         ReinitialiseDepart();
         reglages_ = std::make_unique<ReglagesFrancais>(2026);
         dossier_ = std::make_unique<DossierTemporaire>();
