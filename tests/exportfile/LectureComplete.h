@@ -1,12 +1,26 @@
 // Reads a whole file as the tool's handlers do: bind, open, then while the
 // end-of-file test says no, read a line and pass its end, checking after
-// every operation.
+// every operation; and the openings that the tests of the reader share.
 #pragma once
 
 #include "exportfile/LecteurLignes.h"
 
 #include <string>
 #include <vector>
+
+// Binds the reader to nom and opens it.
+inline void OuvreFichier(LecteurLignes& fichier, const std::string& nom) {
+    AssocieNom(fichier, Texte(nom));
+    OuvreLecture(fichier);
+    ControleES();
+}
+
+// Binds, opens, then opens again as "Ouvre" rewinds the file.
+inline void OuvreEtRembobine(LecteurLignes& fichier, const std::string& nom) {
+    OuvreFichier(fichier, nom);
+    OuvreLecture(fichier);
+    ControleES();
+}
 
 inline std::vector<std::string> LitLignesRestantes(LecteurLignes& fichier) {
     std::vector<std::string> lignes;
@@ -24,9 +38,7 @@ inline std::vector<std::string> LitLignesRestantes(LecteurLignes& fichier) {
 
 inline std::vector<std::string> LitToutesLesLignes(const std::string& nom) {
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(nom));
-    OuvreLecture(fichier);
-    ControleES();
+    OuvreFichier(fichier, nom);
     std::vector<std::string> lignes = LitLignesRestantes(fichier);
     FermeFichier(fichier);
     ControleES();

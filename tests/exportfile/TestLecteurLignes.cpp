@@ -101,9 +101,7 @@ TEST(LecteurLignes, LesBornesDuTamponNeChangentRien) {
 TEST(LecteurLignes, ApresLaFinUneLectureDonneLeTexteVideSansErreur) {
     DossierTemporaire dossier;
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(dossier.Ecrit("f.txt", "seule\n")));
-    OuvreLecture(fichier);
-    ControleES();
+    OuvreFichier(fichier, dossier.Ecrit("f.txt", "seule\n"));
     EXPECT_THAT(LitLignesRestantes(fichier), ElementsAreArray(Lignes{"seule"}));
     Texte ligne("ancien");
     for (int i = 0; i < 3; ++i) {
@@ -118,9 +116,7 @@ TEST(LecteurLignes, ApresLaFinUneLectureDonneLeTexteVideSansErreur) {
 TEST(LecteurLignes, RouvrirRepartDuPremierOctet) {
     DossierTemporaire dossier;
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(dossier.Ecrit("f.txt", "un\ndeux\ntrois\n")));
-    OuvreLecture(fichier);
-    ControleES();
+    OuvreFichier(fichier, dossier.Ecrit("f.txt", "un\ndeux\ntrois\n"));
     EXPECT_EQ(LitLignesRestantes(fichier).size(), 3u);
     OuvreLecture(fichier);
     ControleES();

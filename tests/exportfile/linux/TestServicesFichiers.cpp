@@ -62,33 +62,22 @@ void EcritureParUnAutreProgramme(const std::string& nom, const std::string& text
     ASSERT_EQ(AttendsFin(enfant), 0);
 }
 
-struct CasEchec {
-    const char* quoi;
-    std::string chemin;  // inside the temporary folder
-    std::int32_t code;
-    std::string message;
-};
-
 TEST(ServicesFichiers, LesEchecsDOuvertureOntLeCodeEtLeMessageDeLeurSens) {
     DossierTemporaire dossier;
+    const std::string dans = (dossier.Chemin() / "").string();
     dossier.Ecrit("present.txt", "x\n");
     std::filesystem::create_directory(dossier.Chemin() / "dossier");
-    ::mkfifo((dossier.Chemin() / "tube").c_str(), 0600);
-    const CasEchec cas[] = {
-        {"fichier absent", "absent.txt", 2, "Fichier introuvable"},
-        {"dossier absent", "absent/export.txt", 3, "Nom de fichier incorrect"},
-        {"fichier pris pour un dossier", "present.txt/export.txt", 3, "Nom de fichier incorrect"},
-        {"dossier", "dossier", 5, "Acc\xE8s au fichier refus\xE9"},
-        {"tube sans ecrivain", "tube", 5, "Acc\xE8s au fichier refus\xE9"},
-        {"zero dans le nom", "present.txt\0.autre"s, 123, "Erreur E/S 123"},
-    };
-    for (const CasEchec& c : cas) {
-        const EInOutError e = EchecOuverture((dossier.Chemin() / "").string() + c.chemin);
-        EXPECT_EQ(e.CodeErreur, c.code) << c.quoi;
-        EXPECT_EQ(e.Message().Octets(), c.message) << c.quoi;
-    }
-    EXPECT_EQ(EchecOuverture("/dev/null").CodeErreur, 5);
-    EXPECT_EQ(EchecOuverture("").CodeErreur, 3);
+    ::mkfifo((dans + "tube").c_str(), 0600);
+    VerifieEchecsOuverture({
+        {dans + "absent.txt", 2, "Fichier introuvable"},
+        {dans + "absent/export.txt", 3, "Nom de fichier incorrect"},
+        {dans + "present.txt/export.txt", 3, "Nom de fichier incorrect"},
+        {dans + "dossier", 5, "Acc\xE8s au fichier refus\xE9"},
+        {dans + "tube", 5, "Acc\xE8s au fichier refus\xE9"},
+        {dans + "present.txt\0.autre"s, 123, "Erreur E/S 123"},
+        {"/dev/null", 5, "Acc\xE8s au fichier refus\xE9"},
+        {"", 3, "Nom de fichier incorrect"},
+    });
 }
 
 TEST(ServicesFichiers, TropDeFichiersOuverts) {
@@ -148,22 +137,15 @@ TEST(ServicesFichiers, AssocierDelierOuDetruireLeLecteurLibereLeFichier) {
     const int avant = NombreDescripteurs();
     {
         LecteurLignes fichier;
-        AssocieNom(fichier, Texte(nom));
-        OuvreLecture(fichier);
-        ControleES();
-        OuvreLecture(fichier);  // the rewind closes before reopening
-        ControleES();
+        OuvreEtRembobine(fichier, nom);  // the rewind closes before reopening
         EXPECT_EQ(NombreDescripteurs(), avant + 1);
         AssocieNom(fichier, Texte(nom));
         EXPECT_EQ(NombreDescripteurs(), avant);
-        OuvreLecture(fichier);
-        ControleES();
+        OuvreFichier(fichier, nom);
         DelieLecteur(fichier);
         EXPECT_EQ(NombreDescripteurs(), avant);
         EXPECT_EQ(CodeOuverture(fichier), CodeFichier::NonAssocie);
-        AssocieNom(fichier, Texte(nom));
-        OuvreLecture(fichier);
-        ControleES();
+        OuvreFichier(fichier, nom);
     }
     EXPECT_EQ(NombreDescripteurs(), avant);
     // Nothing holds the file any more: it can be written.
@@ -185,9 +167,7 @@ TEST(ServicesFichiers, UnAutreProgrammeNObtientPasDeVerrouEnEcriture) {
     DossierTemporaire dossier;
     const std::string nom = dossier.Ecrit("f.txt", "x\n");
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(nom));
-    OuvreLecture(fichier);
-    ControleES();
+    OuvreFichier(fichier, nom);
     const pid_t enfant = ::fork();
     if (enfant == 0) {
         const int fd = ::open(nom.c_str(), O_RDWR);
@@ -227,9 +207,7 @@ TEST(ServicesFichiers, UnEcrivainDuMemeProgrammeNAttendPas) {
     DossierTemporaire dossier;
     const std::string nom = dossier.Ecrit("f.txt", "un\ndeux\n");
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(nom));
-    OuvreLecture(fichier);
-    ControleES();
+    OuvreFichier(fichier, nom);
     const auto debut = std::chrono::steady_clock::now();
     std::ofstream(nom, std::ios::app) << "trois\n";
     EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(5));
@@ -247,9 +225,7 @@ TEST(ServicesFichiers, UnChangementPendantLaLectureEchoueAvec32) {
         DossierTemporaire dossier;
         const std::string nom = dossier.Ecrit("f.txt", ExportDeTest());
         LecteurLignes fichier;
-        AssocieNom(fichier, Texte(nom));
-        OuvreLecture(fichier);
-        ControleES();
+        OuvreFichier(fichier, nom);
         Texte ligne;
         LitLigne(fichier, ligne);
         PasseLigne(fichier);
@@ -270,21 +246,7 @@ TEST(ServicesFichiers, UnChangementEntreComptageEtRetourAuDebutEchoueAvec32) {
         if (c.codeAuRetour == 0) continue;
         DossierTemporaire dossier;
         const std::string nom = dossier.Ecrit("f.txt", ExportDeTest());
-        LecteurLignes fichier;
-        AssocieNom(fichier, Texte(nom));
-        OuvreLecture(fichier);
-        ControleES();
-        EXPECT_EQ(LitLignesRestantes(fichier).size(), 100u);
-        FermeFichier(fichier);
-        ControleES();
-        c.change(nom);
-        OuvreLecture(fichier);
-        try {
-            ControleES();
-            ADD_FAILURE() << c.quoi << ": reopened";
-        } catch (const EInOutError& e) {
-            EXPECT_EQ(e.CodeErreur, c.codeAuRetour) << c.quoi;
-        }
+        EXPECT_EQ(CodeDuRetourAuDebut(nom, [&] { c.change(nom); }), c.codeAuRetour) << c.quoi;
     }
 }
 

@@ -79,26 +79,15 @@ private:
 TEST(ServicesFichiersWindows, LesEchecsDOuvertureDonnentLesCodesDeWindows) {
     DossierTemporaire dossier;
     std::filesystem::create_directory(dossier.Chemin() / "dossier");
-    const struct {
-        std::string nom;  // inside the temporary folder, or as it stands when it has no "."
-        std::int32_t code;
-        std::string message;
-    } cas[] = {
-        {"absent.txt", 2, "Fichier introuvable"},
-        {"absent.d/export.txt", 3, "Nom de fichier incorrect"},
-        {"dossier.", 5, "Acc\xE8s au fichier refus\xE9"},
+    const std::string dans = (dossier.Chemin() / "").string();
+    VerifieEchecsOuverture({
+        {dans + "absent.txt", 2, "Fichier introuvable"},
+        {dans + "absent.d/export.txt", 3, "Nom de fichier incorrect"},
+        {dans + "dossier", 5, "Acc\xE8s au fichier refus\xE9"},
         {"NUL", 5, "Acc\xE8s au fichier refus\xE9"},
         {"", 3, "Nom de fichier incorrect"},
-        {"f\0.txt"s, 123, "Erreur E/S 123"},
-    };
-    for (const auto& c : cas) {
-        const bool dansLeDossier = c.nom.find('.') != std::string::npos;
-        std::string nom = dansLeDossier ? (dossier.Chemin() / "").string() + c.nom : c.nom;
-        if (c.nom == "dossier.") nom.pop_back();
-        const EInOutError e = EchecOuverture(nom);
-        EXPECT_EQ(e.CodeErreur, c.code) << c.nom;
-        EXPECT_EQ(e.Message().Octets(), c.message) << c.nom;
-    }
+        {dans + "f\0.txt"s, 123, "Erreur E/S 123"},
+    });
 }
 
 TEST(ServicesFichiersWindows, UnFichierQuUnAutreProgrammeEcritDonne32) {
@@ -119,11 +108,7 @@ TEST(ServicesFichiersWindows, PendantLaLecturePersonneNOuvreLeFichierEnEcriture)
     DossierTemporaire dossier;
     const std::string nom = dossier.Ecrit("export.txt", "x\n");
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(nom));
-    OuvreLecture(fichier);
-    ControleES();
-    OuvreLecture(fichier);  // the rewind closes before reopening
-    ControleES();
+    OuvreEtRembobine(fichier, nom);  // the rewind closes before reopening
     EXPECT_EQ(EcrivainExterne(nom).Termine(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
     FermeFichier(fichier);
     ControleES();
@@ -150,17 +135,7 @@ TEST(ServicesFichiersWindows, UnNomAccentueOuTresLongOuvreLeBonFichier) {
 TEST(ServicesFichiersWindows, UnFichierChangeAvantLeRetourAuDebutDonne32) {
     DossierTemporaire dossier;
     const std::string nom = dossier.Ecrit("export.txt", "un\ndeux\n");
-    LecteurLignes fichier;
-    AssocieNom(fichier, Texte(nom));
-    OuvreLecture(fichier);
-    ControleES();
-    EXPECT_EQ(LitLignesRestantes(fichier).size(), 2u);
-    FermeFichier(fichier);
-    ControleES();
-    std::ofstream(nom, std::ios::app) << "trois\n";
-    OuvreLecture(fichier);
-    EXPECT_EQ(CodeES, 32);
-    CodeES = 0;
+    EXPECT_EQ(CodeDuRetourAuDebut(nom, [&nom] { std::ofstream(nom, std::ios::app) << "trois\n"; }), 32);
 }
 
 }  // namespace
