@@ -235,4 +235,34 @@ TEST(LecteurLignes, UsagesHorsEtatLaissentLeurCode) {
     }
 }
 
+// The check gives each code its message, the others "Erreur E/S" and the
+// code, and takes the code.
+TEST(LecteurLignes, LeControleDonneLeMessageDeChaqueCode) {
+    const struct {
+        std::int32_t code;
+        const char* message;
+    } cas[] = {
+        {2, "Fichier introuvable"},
+        {3, "Nom de fichier incorrect"},
+        {4, "Trop de fichiers ouverts"},
+        {5, "Acc\xE8s au fichier refus\xE9"},
+        {100, "Lecture au-del\xE0 de la fin de fichier"},
+        {101, "Disque plein"},
+        {106, "Saisie num\xE9rique incorrecte"},
+        {32, "Erreur E/S 32"},
+        {-1, "Erreur E/S -1"},
+    };
+    for (const auto& c : cas) {
+        CodeES = c.code;
+        try {
+            ControleES();
+            ADD_FAILURE() << c.code;
+        } catch (const EInOutError& e) {
+            EXPECT_EQ(e.CodeErreur, c.code);
+            EXPECT_EQ(e.Message(), Texte(c.message)) << c.code;
+        }
+        EXPECT_EQ(CodeES, 0);
+    }
+}
+
 }  // namespace
