@@ -34,18 +34,22 @@ void Ecrit(const std::uint8_t* octets, std::size_t taille) {
     std::fclose(fichier);
 }
 
-// With survolInterrompu the check runs as after an "Ouvre" whose survey
-// stopped after counting: no kind, the reader at the end of the file.
-void SurvoleEtVerifie(bool survolInterrompu) {
+// The survey of "Ouvre"; interrompu, it stops after counting, and the check
+// then runs as after an "Ouvre" stopped by a failure: no kind, the reader at
+// the end of the file.
+void Survole(bool interrompu) {
     NbLignes = 0;
     OuvreFichierExport(Texte(CheminExport()));
     CompteLignes();
-    if (!survolInterrompu) {
-        RembobineExport();
-        PorteLaMarque();
-        DecoupeEntete();
-        ChoisitTypeActes();
-    }
+    if (interrompu) return;
+    RembobineExport();
+    PorteLaMarque();
+    DecoupeEntete();
+    ChoisitTypeActes();
+}
+
+// The check of "Traite".
+void Verifie() {
     ObservateurMuet observateur;
     DebuteVerification();
     VerifieEnregistrements(observateur);
@@ -60,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t ta
     ReglagesDate.SeparateurDate = '/';
     Ecrit(octets, taille);
     try {
-        SurvoleEtVerifie(taille > 0 && octets[0] == 0xFF);
+        Survole(taille > 0 && octets[0] == 0xFF);
+        Verifie();
     } catch (const Exception&) {}
     std::remove(CheminExport().c_str());
     return 0;
