@@ -6,8 +6,10 @@
 
 #include <array>
 #include <cstddef>
-#include <stdexcept>
-#include <string>
+
+// Raises the std::out_of_range of a number outside 1 to taille; written
+// apart, so that each access keeps only its comparison.
+[[noreturn]] void NumeroHorsTable(int numero, int taille);
 
 template <typename T, std::size_t N>
 class TableNumerotee {
@@ -24,12 +26,8 @@ public:
 
 private:
     static std::size_t Index(int numero) {
-        if (!Contient(numero)) HorsTable(numero);
+        if (!Contient(numero)) NumeroHorsTable(numero, Taille);
         return static_cast<std::size_t>(numero - 1);
-    }
-    [[noreturn]] static void HorsTable(int numero) {
-        throw std::out_of_range("numéro " + std::to_string(numero) + " hors de la table de 1 à " +
-                                std::to_string(Taille));
     }
 
     std::array<T, N> entrees_{};
