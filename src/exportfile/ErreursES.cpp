@@ -8,7 +8,7 @@ thread_local std::int32_t CodeES = 0;
 
 namespace {
 
-Texte MessageErreurES(std::int32_t code) {
+TexteMixte MessageErreurES(std::int32_t code) {
     switch (code) {
     case 2: return MessageRessource(Msg::FichierIntrouvable);
     case 3: return MessageRessource(Msg::NomIncorrect);
