@@ -1,8 +1,8 @@
-// The window's own texts under the regional settings of the run (LANG:
-// fr_FR, ja_JP or ru_RU, whose system code pages are 1252, 932 and 1251):
-// caption, labels, hints, status bar, the kind of acts, the boxes and a
-// failure that quotes the export read exactly as under French settings,
-// while the export's bytes in the report are read in the system's code page.
+// The window's texts of the tool's own under the regional settings of the
+// run (LANG: fr_FR, ja_JP or ru_RU, whose system code pages are 1252, 932
+// and 1251): the kind of acts, a box and a failure that quotes the export
+// read exactly as under French settings, while the export's bytes are read
+// in the system's code page. (The layout's texts are Qt's own strings.)
 #include "application/ApplicationDeTest.h"
 #include "application/BoitesRepondues.h"
 #include "application/qt/Accueil.h"
@@ -13,23 +13,16 @@
 
 #include <QTest>
 
+#include <utility>
+
 namespace {
 
-// A name and a character of the run's locale, in its code page and as Qt
-// shows them.
-struct OctetsDeLaLocale {
-    std::string reference;
-    QString referenceAffichee;
-    std::string lettre;
-    QString lettreAffichee;
-};
-
-OctetsDeLaLocale PourLaLocale(const QString& locale) {
-    if (locale.startsWith(QStringLiteral("ja_JP")))
-        return {"\x93\xFA\x96\x7B", QStringLiteral("日本"), "\x93\xFA", QStringLiteral("日")};
-    if (locale.startsWith(QStringLiteral("ru_RU")))
-        return {"\xC8\xE2\xE0\xED\xEE\xE2", QStringLiteral("Иванов"), "\xC4", QStringLiteral("Д")};
-    return {"Le F\xE8vre", QStringLiteral("Le Fèvre"), "\xE9", QStringLiteral("é")};
+// A name in the export's code page, and as the window shows it.
+std::pair<std::string, QString> NomDeLExport() {
+    const QString locale = qEnvironmentVariable("LANG");
+    if (locale.startsWith(QStringLiteral("ja_JP"))) return {"\x93\xFA\x96\x7B", QStringLiteral("日本")};
+    if (locale.startsWith(QStringLiteral("ru_RU"))) return {"\xC8\xE2\xE0\xED\xEE\xE2", QStringLiteral("Иванов")};
+    return {"Le F\xE8vre", QStringLiteral("Le Fèvre")};
 }
 
 }  // namespace
@@ -37,23 +30,14 @@ OctetsDeLaLocale PourLaLocale(const QString& locale) {
 class TestTextesOutil : public QObject {
     Q_OBJECT
 
-    OctetsDeLaLocale locale_ = PourLaLocale(qEnvironmentVariable("LANG"));
+    const std::pair<std::string, QString> nom_ = NomDeLExport();
 
 private slots:
     void initTestCase() { ChargeReglagesDate(); }
 
-    void textesDeLaFenetre() {
-        TAccueil accueil;
-        QCOMPARE(accueil.windowTitle(), QStringLiteral("Contrôle des dates invalides V. 1.01"));
-        QCOMPARE(accueil.toolTip(), QStringLiteral("Contrôle des dates dans Tabrenn 3"));
-        QCOMPARE(accueil.Memo->toolTip(), QStringLiteral("A propos de ce programmme"));
-        QCOMPARE(accueil.LabelType->text(), QStringLiteral("Actes de : "));
-        QCOMPARE(accueil.BarreEtat->Panneaux()[1].Texte, QStringLiteral("Orvalis – généalogie"));
-    }
-
     void ouvreEtTraite() {
         DossierTemporaire dossier;
-        const std::string chemin = dossier.Ecrit("export.txt", Export({LigneExport(locale_.reference, "", "D", 38)}));
+        const std::string chemin = dossier.Ecrit("export.txt", Export({LigneExport(nom_.first, "", "D", 38)}));
         TAccueil accueil;
         BoitesRepondues boites;
         Application->RepondeurDialogue = [&](const QString&) { return QString::fromStdString(chemin); };
@@ -61,7 +45,7 @@ private slots:
         accueil.BoutonTraite->click();
         Application->RepondeurDialogue = nullptr;
         QCOMPARE(accueil.ChampType->text(), QStringLiteral("Décès"));
-        QCOMPARE(accueil.Entree->toPlainText(), locale_.referenceAffichee + QStringLiteral(" : \n"));
+        QCOMPARE(accueil.Entree->toPlainText(), nom_.second + QStringLiteral(" : \n"));
         QCOMPARE(boites.vues.size(), std::size_t{1});
         QCOMPARE(boites.vues[0].texte, QStringLiteral("Copiez les résultats !"));
         QCOMPARE(boites.vues[0].titre, QStringLiteral("Bravo !"));
@@ -69,11 +53,10 @@ private slots:
 
     void echecQuiCiteLExport() {
         BoitesRepondues boites;
-        Application->ExecuteGarde([&] {
-            throw EConvertError(MessageRessource(Msg::DateIncorrecte, {TexteMixte::DeLExport(locale_.lettre)}));
-        });
+        Application->ExecuteGarde(
+            [&] { throw EConvertError(MessageRessource(Msg::DateIncorrecte, {TexteMixte::DeLExport(nom_.first)})); });
         QCOMPARE(boites.vues.size(), std::size_t{1});
-        QCOMPARE(boites.vues[0].texte, QStringLiteral("'%1' n'est pas une date correcte.").arg(locale_.lettreAffichee));
+        QCOMPARE(boites.vues[0].texte, QStringLiteral("'%1' n'est pas une date correcte.").arg(nom_.second));
     }
 };
 
