@@ -22,6 +22,8 @@ TexteMixte& TexteMixte::operator+=(const TexteMixte& suite) {
 }
 
 std::string TexteMixteVersUtf8(const TexteMixte& texte, std::uint32_t pageExport) {
+    // Under a system whose code page is the tool's own, in one conversion.
+    if (pageExport == PageDeCodeMessages) return VersUtf8(texte.Vue(), pageExport);
     std::string utf8;
     texte.PourChaquePartie([&](std::string_view octets, bool deLExport) {
         utf8 += VersUtf8(octets, deLExport ? pageExport : PageDeCodeMessages);
