@@ -2,7 +2,6 @@
 #include "application/EchecAAfficher.h"
 
 #include "commun/Messages.h"
-#include "platform/locale/ServicesLocale.h"
 #include "platform/pagedecode/PageDeCode.h"
 
 #include <new>
@@ -17,7 +16,8 @@ std::optional<Exception> EchecAAfficher(std::exception_ptr echec) {
     } catch (const std::bad_alloc&) {
         return Exception(MessageRessource(Msg::MemoireInsuffisante));
     } catch (const std::exception& e) {
-        const Texte cause = DepuisUtf8(e.what(), ServicesLocaleCourants().GetACP());
+        // The runtime's and the tool's own causes are written in UTF-8.
+        const Texte cause = DepuisUtf8(e.what(), PageDeCodeMessages);
         return Exception(MessageRessource(Msg::ErreurInterne, {cause}));
     } catch (...) {
         return Exception(MessageRessource(Msg::ErreurInterne, {Texte("exception inconnue")}));

@@ -1,28 +1,28 @@
-// The failure classes of the tool. Every failure carries a message text in
-// the 8-bit code page; the application object shows whatever escapes a
-// handler, except EAbort.
+// The failure classes of the tool. Every failure carries a message text of
+// the tool's own, which may hold bytes of the export (TexteMixte); the
+// application object shows whatever escapes a handler, except EAbort.
 #pragma once
 
-#include "commun/Texte.h"
+#include "commun/TexteMixte.h"
 
 #include <cstdint>
 #include <exception>
 
 class Exception : public std::exception {
 public:
-    explicit Exception(Texte message) : message_(std::move(message)) {}
-    const Texte& Message() const noexcept { return message_; }
+    explicit Exception(TexteMixte message) : message_(std::move(message)) {}
+    const TexteMixte& Message() const noexcept { return message_; }
     // The message's bytes, zero-ended at their first zero byte.
     const char* what() const noexcept override { return message_.Octets().c_str(); }
 
 private:
-    Texte message_;
+    TexteMixte message_;
 };
 
 // Input/output failure, with the code that caused it.
 class EInOutError : public Exception {
 public:
-    EInOutError(Texte message, std::int32_t code) : Exception(std::move(message)), CodeErreur(code) {}
+    EInOutError(TexteMixte message, std::int32_t code) : Exception(std::move(message)), CodeErreur(code) {}
     std::int32_t CodeErreur;
 };
 

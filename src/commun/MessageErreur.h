@@ -2,9 +2,9 @@
 // it ends with a letter, a digit or most signs.
 #pragma once
 
-#include "commun/Texte.h"
+#include "commun/TexteMixte.h"
 
 // Adds "." when the last character's first byte is above "." (0x2E); an
 // empty message, or one ending with ".", ",", "-", ")", "!", a blank or any
 // other character up to 0x2E, is left as it is.
-Texte AvecPointFinal(const Texte& message);
+TexteMixte AvecPointFinal(const TexteMixte& message);

@@ -5,6 +5,7 @@
 #include "platform/pagedecode/PageDeCode.h"
 
 #include <map>
+#include <utility>
 
 // Where the build stops on a fault of the table: the number of the line at
 // fault is shown with the failed assertion.
@@ -42,33 +43,39 @@ const Texte& ChaineRessource(std::uint16_t id) {
     return trouve == table.end() ? vide : trouve->second;
 }
 
-Texte FormateMessage(const Texte& modele, std::initializer_list<ArgumentMessage> arguments) {
+TexteMixte FormateMessage(const Texte& modele, std::initializer_list<ArgumentMessage> arguments) {
     const std::string_view m = modele.Vue();
-    std::string sortie;
+    TexteMixte sortie;
+    std::string fixe;
+    const auto ajoute = [&](const TexteMixte& partie) {
+        sortie += Texte(std::exchange(fixe, {}));
+        sortie += partie;
+    };
     auto argument = arguments.begin();
     for (std::size_t i = 0; i < m.size(); ++i) {
         const bool directive = m[i] == '%' && i + 1 < m.size();
         if (!directive) {
-            sortie += m[i];
+            fixe += m[i];
             continue;
         }
         const char lettre = m[i + 1];
         if (lettre == '%') {
-            sortie += '%';
+            fixe += '%';
             ++i;
-        } else if (lettre == 's' && argument != arguments.end() && std::holds_alternative<Texte>(*argument)) {
-            sortie += std::get<Texte>(*argument++).Vue();
+        } else if (lettre == 's' && argument != arguments.end() && std::holds_alternative<TexteMixte>(*argument)) {
+            ajoute(std::get<TexteMixte>(*argument++));
             ++i;
         } else if (lettre == 'd' && argument != arguments.end() && std::holds_alternative<std::int32_t>(*argument)) {
-            sortie += std::to_string(std::get<std::int32_t>(*argument++));
+            fixe += std::to_string(std::get<std::int32_t>(*argument++));
             ++i;
         } else {
-            sortie += m[i];
+            fixe += m[i];
         }
     }
-    return Texte(std::move(sortie));
+    ajoute({});
+    return sortie;
 }
 
-Texte MessageRessource(std::uint16_t id, std::initializer_list<ArgumentMessage> arguments) {
+TexteMixte MessageRessource(std::uint16_t id, std::initializer_list<ArgumentMessage> arguments) {
     return FormateMessage(ChaineRessource(id), arguments);
 }

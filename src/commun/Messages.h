@@ -7,6 +7,7 @@
 #include "commun/LectureTableMessages.h"
 #include "commun/TableMessagesUtf8.h"
 #include "commun/Texte.h"
+#include "commun/TexteMixte.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -79,12 +80,14 @@ inline constexpr std::uint32_t PageDeCodeMessages = 1252;
 // The entry numbered id; the empty text for a number the table does not have.
 const Texte& ChaineRessource(std::uint16_t id);
 
-using ArgumentMessage = std::variant<Texte, std::int32_t>;
+// A text argument is the tool's own unless made with TexteMixte::DeLExport;
+// the formatted text keeps where the export's bytes lie.
+using ArgumentMessage = std::variant<TexteMixte, std::int32_t>;
 
 // Replaces, in order, each %s by a text argument and each %d by a number
 // argument written in decimal; %% gives one %. A directive without its
 // argument, or of the wrong kind, is left as it stands.
-Texte FormateMessage(const Texte& modele, std::initializer_list<ArgumentMessage> arguments);
+TexteMixte FormateMessage(const Texte& modele, std::initializer_list<ArgumentMessage> arguments);
 
 // Entry id formatted with the arguments.
-Texte MessageRessource(std::uint16_t id, std::initializer_list<ArgumentMessage> arguments = {});
+TexteMixte MessageRessource(std::uint16_t id, std::initializer_list<ArgumentMessage> arguments = {});

@@ -17,8 +17,8 @@ bool EstVisible(std::string_view caractere) {
     return octet > 0x20 && octet != 0x7F && octet != 0xA0;
 }
 
-Texte Caractere(std::string_view caractere) {
-    if (EstVisible(caractere)) return MessageRessource(Msg::CaractereVisible, {Texte(caractere)});
+TexteMixte Caractere(std::string_view caractere) {
+    if (EstVisible(caractere)) return MessageRessource(Msg::CaractereVisible, {TexteMixte::DeLExport(caractere)});
     char code[8];
     std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(caractere.front())));
     return MessageRessource(Msg::CaractereParCode, {Texte(code)});
@@ -29,12 +29,12 @@ std::string_view Partie(const RaisonRefus& raison, std::string_view texte) {
     return texte.substr(static_cast<std::size_t>(raison.Position - 1), static_cast<std::size_t>(raison.Longueur));
 }
 
-Texte Separateur(const RaisonRefus& raison) {
+TexteMixte Separateur(const RaisonRefus& raison) {
     return Caractere(std::string_view(reinterpret_cast<const char*>(&raison.Separateur), 1));
 }
 
 // How the year was completed, as a note after it (nothing when typed whole).
-Texte NoteAnnee(const RaisonRefus& raison) {
+TexteMixte NoteAnnee(const RaisonRefus& raison) {
     switch (raison.Origine) {
     case OrigineAnnee::FenetreSiecle: return MessageRessource(Msg::AnneeParFenetre, {Nombre(raison.Nombre)});
     case OrigineAnnee::Ere: return MessageRessource(Msg::AnneeParEre, {Nombre(raison.Nombre)});
@@ -44,7 +44,7 @@ Texte NoteAnnee(const RaisonRefus& raison) {
     return {};
 }
 
-Texte NombreManquant(const RaisonRefus& raison, std::string_view texte) {
+TexteMixte NombreManquant(const RaisonRefus& raison, std::string_view texte) {
     const std::string_view suivant = Partie(raison, texte);
     if (raison.Rang == 1)
         return suivant.empty() ? ChaineRessource(Msg::RaisonAucunNombre)
@@ -53,7 +53,7 @@ Texte NombreManquant(const RaisonRefus& raison, std::string_view texte) {
     return MessageRessource(Msg::RaisonNombreManquant, {Separateur(raison), Caractere(suivant)});
 }
 
-Texte JourTrop(const RaisonRefus& raison) {
+TexteMixte JourTrop(const RaisonRefus& raison) {
     const std::int32_t annee = Nombre(raison.Annee);
     if (raison.Mois == 2 && raison.Jour == 29)
         return MessageRessource(Msg::RaisonNonBissextile, {annee, NoteAnnee(raison), annee});
@@ -64,7 +64,7 @@ Texte JourTrop(const RaisonRefus& raison) {
 
 }  // namespace
 
-Texte ExpliqueRefus(const RaisonRefus& raison, std::string_view texte) {
+TexteMixte ExpliqueRefus(const RaisonRefus& raison, std::string_view texte) {
     switch (raison.Motif) {
     case MotifRefus::Aucun: return {};
     case MotifRefus::DateVide: return ChaineRessource(Msg::RaisonDateVide);
@@ -74,7 +74,8 @@ Texte ExpliqueRefus(const RaisonRefus& raison, std::string_view texte) {
         return MessageRessource(Msg::RaisonSeparateur, {Caractere(Partie(raison, texte)), Separateur(raison)});
     case MotifRefus::ChiffreEnTrop:
         return MessageRessource(Msg::RaisonChiffreEnTrop, {Caractere(Partie(raison, texte)), Nombre(raison.Nombre)});
-    case MotifRefus::TexteEnTrop: return MessageRessource(Msg::RaisonTexteEnTrop, {Texte(Partie(raison, texte))});
+    case MotifRefus::TexteEnTrop:
+        return MessageRessource(Msg::RaisonTexteEnTrop, {TexteMixte::DeLExport(Partie(raison, texte))});
     case MotifRefus::TexteTropLong: return ChaineRessource(Msg::RaisonTexteTropLong);
     case MotifRefus::AnneeHorsLimites:
         return MessageRessource(Msg::RaisonAnnee, {Nombre(raison.Annee), NoteAnnee(raison)});

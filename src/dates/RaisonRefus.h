@@ -3,7 +3,7 @@
 // French sentence that says it.
 #pragma once
 
-#include "commun/Texte.h"
+#include "commun/TexteMixte.h"
 
 #include <cstdint>
 #include <string_view>
@@ -43,6 +43,7 @@ struct RaisonRefus {
     OrigineAnnee Origine = OrigineAnnee::Tapee;
 };
 
-// The reason as a French phrase in the code page of the tool's messages,
-// quoting from the text what it names; empty for an accepted text.
-Texte ExpliqueRefus(const RaisonRefus& raison, std::string_view texte);
+// The reason as a French phrase of the tool's own, quoting from the text (and
+// from the regional settings) what it names as bytes of the export; empty
+// for an accepted text.
+TexteMixte ExpliqueRefus(const RaisonRefus& raison, std::string_view texte);

@@ -30,6 +30,7 @@ bool TenteReconnaitDate(std::string_view texte, TDateSerie& date, RaisonRefus* r
 
 TDateSerie ReconnaitDate(const Texte& texte) {
     TDateSerie date = 0;
-    if (!TenteReconnaitDate(texte.Vue(), date)) throw EConvertError(MessageRessource(Msg::DateIncorrecte, {texte}));
+    if (!TenteReconnaitDate(texte.Vue(), date))
+        throw EConvertError(MessageRessource(Msg::DateIncorrecte, {TexteMixte::DeLExport(texte)}));
     return date;
 }

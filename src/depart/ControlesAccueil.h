@@ -4,9 +4,16 @@
 // ChampType and ChampNombre, the message box and the request to end of the
 // application object. The step sequences of the two buttons
 // (depart/SequencesAccueil.h) are written once against these.
+//
+// Each text is in the code page it was written in, which the front end
+// converts from: the report's lines are bytes of the export; the fields'
+// texts are the tool's own (Windows-1252); a box's text and caption are the
+// tool's own, with the export's parts marked (TexteMixte); the file name is
+// the platform's.
 #pragma once
 
 #include "commun/Texte.h"
+#include "commun/TexteMixte.h"
 
 #include <cstdint>
 
@@ -41,6 +48,6 @@ public:
     virtual void FixeTexteChampNombre(const Texte& texte) = 0;
 
     // The application object's modal message box and request to end.
-    virtual int AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) = 0;
+    virtual int AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux) = 0;
     virtual void DemandeFin() = 0;
 };

@@ -8,7 +8,7 @@ thread_local std::int32_t CodeES = 0;
 
 namespace {
 
-Texte MessageErreurES(std::int32_t code) {
+TexteMixte MessageErreurES(std::int32_t code) {
     switch (code) {
     case CodeFichier::Introuvable: return MessageRessource(Msg::FichierIntrouvable);
     case CodeFichier::CheminIntrouvable: return MessageRessource(Msg::NomIncorrect);

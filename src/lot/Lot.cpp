@@ -32,20 +32,42 @@ std::span<unsigned char> TamponLot() {
     return tampon;
 }
 
-Texte AvecRaison(const Texte& refus, const RaisonRefus& raison, std::string_view date) {
+TexteMixte AvecRaison(const TexteMixte& refus, const RaisonRefus& raison, std::string_view date) {
     return refus + ChaineRessource(Msg::AvantRaison) + ExpliqueRefus(raison, date);
+}
+
+std::string Hexadecimal(std::string_view octets) {
+    static constexpr char Chiffres[] = "0123456789abcdef";
+    std::string hexadecimal;
+    hexadecimal.reserve(octets.size() * 2);
+    for (const char c : octets) {
+        const auto octet = static_cast<unsigned char>(c);
+        hexadecimal += Chiffres[octet >> 4];
+        hexadecimal += Chiffres[octet & 0x0F];
+    }
+    return hexadecimal;
+}
+
+// Bytes of the export as a JSON member: their text in UTF-8; when a byte
+// could not be converted (U+FFFD in its place), the exact bytes too, in
+// hexadecimal under the member's name followed by "_octets".
+void AjouteOctetsExport(Json& objet, const std::string& nom, std::string_view octets, std::uint32_t page) {
+    bool remplace = false;
+    objet[nom] = VersUtf8(octets, page, &remplace);
+    if (remplace) objet[nom + "_octets"] = Hexadecimal(octets);
 }
 
 // What the check of one file says, as it goes.
 class SortieFichier {
 public:
     virtual ~SortieFichier() = default;
-    // The survey is done: kind of acts and NbLignes known.
+    // The survey is done: kind of acts (a text of the tool's own) and
+    // NbLignes known.
     virtual void Survol(const Texte& typeActes) = 0;
     // The date of line numero (from 1) is refused; Champ holds its record.
     virtual void Refus(std::int32_t numero, const Texte& ligneRapport, const RaisonRefus& raison) = 0;
     virtual void Fin(const Texte& typeActes) = 0;
-    virtual void Echec(const Texte& message) = 0;
+    virtual void Echec(const TexteMixte& message) = 0;
 };
 
 // Report lines "[nom:][numero:]field 3 : field 7[ — reason]" and messages
@@ -62,20 +84,21 @@ public:
     void Refus(std::int32_t numero, const Texte& ligneRapport, const RaisonRefus& raison) override {
         if (nommer_) sorties_.rapport << nom_ << ':';
         if (options_.Numeros) sorties_.rapport << numero << ':';
-        const Texte ligne = options_.Pourquoi ? AvecRaison(ligneRapport, raison, Champ[7].Vue()) : ligneRapport;
+        const TexteMixte rapport = TexteMixte::DeLExport(ligneRapport);
+        const TexteMixte ligne = options_.Pourquoi ? AvecRaison(rapport, raison, Champ[7].Vue()) : rapport;
         sorties_.rapport << sorties_.terminal.VersTerminal(ligne) << '\n';
     }
     void Fin(const Texte&) override {
         sorties_.rapport.flush();
         Message(ChaineRessource(DatesRefusees() ? Msg::CopiezResultats : Msg::ControleTermine));
     }
-    void Echec(const Texte& message) override {
+    void Echec(const TexteMixte& message) override {
         sorties_.rapport.flush();
         Message(message);
     }
 
 private:
-    void Message(const Texte& texte) {
+    void Message(const TexteMixte& texte) {
         if (nommer_) sorties_.messages << nom_ << ": ";
         sorties_.messages << sorties_.terminal.VersTerminal(texte) << '\n';
     }
@@ -93,12 +116,11 @@ public:
 
     void Survol(const Texte&) override {}
     void Refus(std::int32_t numero, const Texte&, const RaisonRefus& raison) override {
-        Ecrit({{"objet", "refus"},
-               {"fichier", nom_},
-               {"ligne", numero},
-               {"champ3", Utf8(Champ[3])},
-               {"champ7", Utf8(Champ[7])},
-               {"raison", Utf8(ExpliqueRefus(raison, Champ[7].Vue()))}});
+        Json objet{{"objet", "refus"}, {"fichier", nom_}, {"ligne", numero}};
+        AjouteOctetsExport(objet, "champ3", Champ[3].Vue(), sorties_.pageDeCode);
+        AjouteOctetsExport(objet, "champ7", Champ[7].Vue(), sorties_.pageDeCode);
+        objet["raison"] = Utf8(ExpliqueRefus(raison, Champ[7].Vue()));
+        Ecrit(objet);
     }
     void Fin(const Texte& typeActes) override {
         Ecrit({{"objet", "bilan"},
@@ -107,12 +129,12 @@ public:
                {"nb_actes", NbLignes},
                {"nb_refusees", NombreDeRefus()}});
     }
-    void Echec(const Texte& message) override {
+    void Echec(const TexteMixte& message) override {
         Ecrit({{"objet", "bilan"}, {"fichier", nom_}, {"echec", Utf8(message)}});
     }
 
 private:
-    std::string Utf8(const Texte& texte) const { return VersUtf8(texte.Vue(), sorties_.pageDeCode); }
+    std::string Utf8(const TexteMixte& texte) const { return TexteMixteVersUtf8(texte, sorties_.pageDeCode); }
     // A file name that is not UTF-8 keeps its valid part.
     void Ecrit(const Json& objet) {
         sorties_.rapport << objet.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
@@ -205,14 +227,15 @@ int JugeDatesLot(const std::vector<std::string>& textes, const OptionsLot& optio
         const bool accepte = TenteReconnaitDate(texte.Vue(), date, &raison);
         if (!accepte) statut = StatutLot::DatesRefusees;
         if (options.Json) {
-            Json objet{{"objet", "date"}, {"texte", VersUtf8(texte.Vue(), sorties.pageDeCode)}};
+            Json objet{{"objet", "date"}};
+            AjouteOctetsExport(objet, "texte", texte.Vue(), sorties.pageDeCode);
             if (accepte) objet["date"] = DateIso(date);
-            else objet["raison"] = VersUtf8(ExpliqueRefus(raison, texte.Vue()).Vue(), sorties.pageDeCode);
+            else objet["raison"] = TexteMixteVersUtf8(ExpliqueRefus(raison, texte.Vue()), sorties.pageDeCode);
             sorties.rapport << objet.dump() << '\n';
         } else if (accepte) {
             sorties.rapport << DateIso(date) << '\n';
         } else {
-            const Texte refus = MessageRessource(Msg::DateIncorrecte, {texte});
+            const TexteMixte refus = MessageRessource(Msg::DateIncorrecte, {TexteMixte::DeLExport(texte)});
             sorties.rapport << sorties.terminal.VersTerminal(options.Pourquoi ? AvecRaison(refus, raison, texte.Vue())
                                                                               : refus)
                             << '\n';

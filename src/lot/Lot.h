@@ -24,7 +24,8 @@ struct OptionsLot {
 };
 
 // Where the texts go and how they are converted: the terminal for the
-// report and the messages, the export's code page for JSON.
+// report and the messages, the export's code page for JSON (the tool's own
+// texts are converted from theirs).
 struct SortiesLot {
     const Terminal& terminal;
     std::uint32_t pageDeCode;

@@ -19,9 +19,9 @@ bool EstUtf8(const std::string& jeu) { return jeu == "UTF-8" || jeu == "utf8" ||
 Terminal::Terminal(std::uint32_t pageDeCode, std::string jeu)
     : pageDeCode_(pageDeCode), jeu_(std::move(jeu)), jeuArguments_(JeuCaracteresArguments()) {}
 
-std::string Terminal::VersTerminal(const Texte& texte) const {
+std::string Terminal::VersTerminal(const TexteMixte& texte) const {
     if (EstAscii(texte.Vue())) return std::string(texte.Vue());
-    std::string utf8 = VersUtf8(texte.Vue(), pageDeCode_);
+    std::string utf8 = TexteMixteVersUtf8(texte, pageDeCode_);
     return EstUtf8(jeu_) ? utf8 : ConvertitJeu(utf8, "UTF-8", jeu_);
 }
 

@@ -2,10 +2,10 @@
 // Reads its options with CLI11 (help and errors in French), loads the
 // regional date settings of the environment and runs one of the companion's
 // two jobs.
+#include "commun/PageDeCodeExport.h"
 #include "dates/ChargeReglagesDate.h"
 #include "lot/Console.h"
 #include "lot/Lot.h"
-#include "platform/locale/ServicesLocale.h"
 #include "platform/pagedecode/PageDeCode.h"
 
 #include <CLI/CLI.hpp>
@@ -38,7 +38,9 @@ const char* const Aide =
     "      --json       écrit sur la sortie standard des lignes JSON : un objet par\n"
     "                   date refusée (fichier, ligne, champ3, champ7, raison), puis\n"
     "                   un bilan par fichier (actes, nb_actes, nb_refusees, ou echec) ;\n"
-    "                   rien sur la sortie d'erreur.\n"
+    "                   rien sur la sortie d'erreur. Un octet que la page de code\n"
+    "                   ne convertit pas devient U+FFFD, et les octets exacts du\n"
+    "                   champ suivent en hexadécimal (champ7_octets...).\n"
     "      --date       juge chaque TEXTE comme une date d'acte : la date reconnue\n"
     "                   (AAAA-MM-JJ) ou le refus, une ligne par texte.\n"
     "  -h, --help       affiche cette aide.\n"
@@ -114,7 +116,7 @@ int main(int argc, char** argv) {
                                           : "il manque le fichier à contrôler.");
 
     ChargeReglagesDate();
-    const std::uint32_t pageDeCode = ServicesLocaleCourants().GetACP();
+    const std::uint32_t pageDeCode = PageDeCodeExport();
     const Terminal terminal(pageDeCode, JeuCaracteresTerminal());
     const SortiesLot sorties{terminal, pageDeCode, std::cout, std::cerr};
     if (commande.dates) return JugeDatesLot(commande.arguments, commande.options, sorties);

@@ -1,16 +1,18 @@
 // A record of the message boxes the tool showed during a test: each is
-// answered at once with OK, and its text, caption and flags are kept.
+// answered at once with OK, and its text, caption and flags are kept, as the
+// box would show them.
 #pragma once
 
 #include "application/qt/Application.h"
-#include "commun/Texte.h"
+
+#include <QString>
 
 #include <cstdint>
 #include <vector>
 
 struct BoiteVue {
-    Texte texte;
-    Texte titre;
+    QString texte;
+    QString titre;
     std::uint32_t drapeaux = 0;
     bool operator==(const BoiteVue&) const = default;
 };
@@ -18,7 +20,7 @@ struct BoiteVue {
 class BoitesRepondues {
 public:
     BoitesRepondues() {
-        Application->RepondeurBoites = [this](const Texte& texte, const Texte& titre, std::uint32_t drapeaux) {
+        Application->RepondeurBoites = [this](const QString& texte, const QString& titre, std::uint32_t drapeaux) {
             vues.push_back({texte, titre, drapeaux});
             return Boite::BoutonOk;
         };

@@ -42,17 +42,17 @@ private slots:
 
     void echecsAffiches_data() {
         QTest::addColumn<int>("genre");
-        QTest::addColumn<QByteArray>("texte");
-        QTest::newRow("Exception") << 0 << QByteArray("Fichier introuvable.");
-        QTest::newRow("EInOutError") << 1 << QByteArray("Erreur E/S 104.");
-        QTest::newRow("empty message") << 2 << QByteArray("");
-        QTest::newRow("bad_alloc") << 3 << QByteArray("M\xE9moire insuffisante.");
-        QTest::newRow("standard exception") << 4 << QByteArray("Erreur interne : panne.");
-        QTest::newRow("anything else") << 5 << QByteArray("Erreur interne : exception inconnue.");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("Exception") << 0 << QStringLiteral("Fichier introuvable.");
+        QTest::newRow("EInOutError") << 1 << QStringLiteral("Erreur E/S 104.");
+        QTest::newRow("empty message") << 2 << QString();
+        QTest::newRow("bad_alloc") << 3 << QStringLiteral("Mémoire insuffisante.");
+        QTest::newRow("standard exception") << 4 << QStringLiteral("Erreur interne : panne.");
+        QTest::newRow("anything else") << 5 << QStringLiteral("Erreur interne : exception inconnue.");
     }
     void echecsAffiches() {
         QFETCH(int, genre);
-        QFETCH(QByteArray, texte);
+        QFETCH(QString, texte);
         BoitesRepondues boites;
         Application->ExecuteGarde([genre] {
             switch (genre) {
@@ -65,8 +65,8 @@ private slots:
             }
         });
         QCOMPARE(boites.vues.size(), std::size_t{1});
-        QCOMPARE(QByteArray::fromStdString(boites.vues[0].texte.Octets()), texte);
-        QCOMPARE(boites.vues[0].titre, Application->TitreApplication());
+        QCOMPARE(boites.vues[0].texte, texte);
+        QCOMPARE(boites.vues[0].titre, QStringLiteral("test_application"));
         QCOMPARE(boites.vues[0].drapeaux, Boite::IconeStop);
     }
 
@@ -88,7 +88,7 @@ private slots:
             ++etapes;
         });
         QCOMPARE(etapes, 1);
-        QCOMPARE(boites.vues.at(0).texte, Texte("Propri\xE9t\xE9 TProgressBar hors limites."));
+        QCOMPARE(boites.vues.at(0).texte, QStringLiteral("Propriété TProgressBar hors limites."));
         Application->ExecuteGarde([&] { ++etapes; });
         QCOMPARE(etapes, 2);
         QCOMPARE(boites.vues.size(), std::size_t{1});
@@ -102,7 +102,7 @@ private slots:
         connect(&minuterie, &QTimer::timeout, [] { throw Exception(Texte("Panne")); });
         minuterie.start(0);
         QTRY_COMPARE(boites.vues.size(), std::size_t{1});
-        QCOMPARE(boites.vues[0].texte, Texte("Panne."));
+        QCOMPARE(boites.vues[0].texte, QStringLiteral("Panne."));
     }
 
     void boiteRendLeFocus() {
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&fenetre));
         b->setFocus();
         BoitesRepondues boites;
-        Application->RepondeurBoites = [&](const Texte&, const Texte&, std::uint32_t) {
+        Application->RepondeurBoites = [&](const QString&, const QString&, std::uint32_t) {
             a->setFocus();
             return Boite::BoutonOk;
         };
@@ -170,7 +170,7 @@ private slots:
         // The box waits in its own loop, as a real one does, until "closed".
         int boites = 0;
         bool boiteFermee = false;
-        Application->RepondeurBoites = [&](const Texte&, const Texte&, std::uint32_t) {
+        Application->RepondeurBoites = [&](const QString&, const QString&, std::uint32_t) {
             QEventLoop attente;
             QTimer::singleShot(50, &attente, [&] {
                 boiteFermee = true;

@@ -14,17 +14,6 @@ TEST(PageDeCode, Windows1252ToUtf8) {
          "c\xE8s",
          "Décès"},
         {"\x80 \x9C \xE7", "€ œ ç"},
-        // The five bytes Windows-1252 leaves undefined keep their value.
-        {"a\x81"
-         "b\x8D"
-         "c\x8F"
-         "d\x90"
-         "e\x9D",
-         "a\xC2\x81"
-         "b\xC2\x8D"
-         "c\xC2\x8F"
-         "d\xC2\x90"
-         "e\xC2\x9D"},
         {std::string_view("z\0z", 3), std::string_view("z\0z", 3)},
         {"", ""},
     };
@@ -36,10 +25,24 @@ TEST(PageDeCode, Utf8ToWindows1252) {
     EXPECT_EQ(DepuisUtf8("日本", 1252), Texte("??"));
 }
 
+// A byte that cannot be converted becomes U+FFFD, and the caller is told;
+// the byte after it starts a character again.
 TEST(PageDeCode, DoubleByteCodePage) {
-    EXPECT_EQ(VersUtf8("\x93\xFA\x96\x7B", 932), "日本");
-    // A lone lead byte at the end is kept as the character of its value.
-    EXPECT_EQ(VersUtf8("a\x93", 932), "a\xC2\x93");
+    const struct {
+        std::string_view cp932;
+        std::string_view utf8;
+        bool remplacement;
+    } cas[] = {
+        {"\x93\xFA\x96\x7B \xB1", "日本 ｱ", false},
+        {"a\x93", "a\uFFFD", true},
+        {"\x93 b", "\uFFFD b", true},
+        {"00004/0027\x85", "00004/0027\uFFFD", true},
+    };
+    for (const auto& c : cas) {
+        bool remplacement = !c.remplacement;
+        EXPECT_EQ(VersUtf8(c.cp932, 932, &remplacement), c.utf8) << c.cp932;
+        EXPECT_EQ(remplacement, c.remplacement) << c.cp932;
+    }
 }
 
 }  // namespace

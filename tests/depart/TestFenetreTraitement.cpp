@@ -5,6 +5,7 @@
 #include "application/ApplicationDeTest.h"
 #include "application/BoitesRepondues.h"
 #include "application/qt/Accueil.h"
+#include "application/qt/TexteQt.h"
 #include "depart/Depart.h"
 #include "depart/OutilsExport.h"
 #include "support/ReglagesFrancais.h"
@@ -16,12 +17,13 @@
 
 namespace {
 
-const Texte Bravo("Bravo !");
-const BoiteVue Termine{Texte("Contr\xF4le termin\xE9 !"), Bravo, 0x40};
-const BoiteVue Copiez{Texte("Copiez les r\xE9sultats !"), Bravo, 0x40};
-const BoiteVue PasUnExport{Texte("Ce n'est pas un fichier export de Tabrenn 3!"), Texte("Attention !"), 0x10};
+const QString Bravo = QStringLiteral("Bravo !");
+const BoiteVue Termine{QStringLiteral("Contrôle terminé !"), Bravo, 0x40};
+const BoiteVue Copiez{QStringLiteral("Copiez les résultats !"), Bravo, 0x40};
+const BoiteVue PasUnExport{QStringLiteral("Ce n'est pas un fichier export de Tabrenn 3!"),
+                           QStringLiteral("Attention !"), 0x10};
 
-BoiteVue Echec(const char* message) { return {Texte(message), Application->TitreApplication(), 0x10}; }
+BoiteVue Echec(const QString& message) { return {message, SystemeVersQString(Application->TitreApplication()), 0x10}; }
 
 std::vector<std::string> VingtCinqLignes(const std::string& code, int nbChamps) {
     std::vector<std::string> lignes;
@@ -58,7 +60,7 @@ class TestFenetreTraitement : public QObject {
     void VerifieBoites(const std::vector<BoiteVue>& attendues) {
         QCOMPARE(boites_->vues.size(), attendues.size());
         for (std::size_t i = 0; i < attendues.size(); ++i) {
-            QCOMPARE(QString::fromLatin1(boites_->vues[i].texte.Vue()), QString::fromLatin1(attendues[i].texte.Vue()));
+            QCOMPARE(boites_->vues[i].texte, attendues[i].texte);
             QCOMPARE(boites_->vues[i].titre, attendues[i].titre);
             QCOMPARE(boites_->vues[i].drapeaux, attendues[i].drapeaux);
         }
@@ -153,7 +155,7 @@ private slots:
                                                         << "a : 1850\n";
         QTest::newRow("octets Windows-1252")
             << Export({LigneExport("\xE9\xE8\xE7 \x9C \x80 \x81\x8D\x8F\x90\x9D", "")}) << "Naissances"
-            << "1" << QString::fromUtf8("éèç œ € \u0081\u008D\u008F\u0090\u009D : \n");
+            << "1" << QString::fromUtf8("éèç œ € \uFFFD\uFFFD\uFFFD\uFFFD\uFFFD : \n");
     }
 
     void OuvrePuisTraite() {
@@ -209,7 +211,7 @@ private slots:
 
     void TraiteAvantOuvreMontreErreur103() {
         Traite();
-        VerifieBoites({Echec("Erreur E/S 103.")});
+        VerifieBoites({Echec(QStringLiteral("Erreur E/S 103."))});
         QVERIFY(accueil_->Progression->isVisible());
     }
 
@@ -217,7 +219,7 @@ private slots:
         OuvreFichier(Export({LigneExport("a", "1850")}));
         Traite();
         Traite();
-        VerifieBoites({Copiez, Echec("Erreur E/S 104.")});
+        VerifieBoites({Copiez, Echec(QStringLiteral("Erreur E/S 104."))});
         QVERIFY(accueil_->Progression->isVisible());
         QCOMPARE(Rapport(), QString("a : 1850\n"));
     }
@@ -225,7 +227,7 @@ private slots:
     void FichierAbsentMontreFichierIntrouvable() {
         accueil_->ChampType->setText("avant");
         Ouvre(QString::fromStdString((dossier_->Chemin() / "absent.txt").string()));
-        VerifieBoites({Echec("Fichier introuvable.")});
+        VerifieBoites({Echec(QStringLiteral("Fichier introuvable."))});
         QCOMPARE(accueil_->ChampType->text(), QString("avant"));
     }
 
@@ -240,7 +242,7 @@ private slots:
         Ouvre("/simule/export.txt");
         Traite();
         InstalleServicesFichiers(nullptr);
-        VerifieBoites({Echec("Acc\xE8s au fichier refus\xE9."), Copiez});
+        VerifieBoites({Echec(QStringLiteral("Accès au fichier refusé.")), Copiez});
         QCOMPARE(NbChamps, 0);
         QCOMPARE(NbLignes, 1);
         QCOMPARE(Rapport(), QString(" : \n"));
@@ -250,7 +252,7 @@ private slots:
         accueil_->Entree->FixeCapacite(25);
         OuvreFichier(Export(VingtCinqLignes("N", 30)));
         Traite();
-        VerifieBoites({Echec("Erreur d'insertion de ligne RichEdit.")});
+        VerifieBoites({Echec(QStringLiteral("Erreur d'insertion de ligne RichEdit."))});
         QCOMPARE(Rapport(), QString("ref4 : 31/02/1850\n"));
         QCOMPARE(NbErreurs, 2);
         QCOMPARE(accueil_->Progression->Position(), 16);
@@ -283,7 +285,7 @@ private slots:
     void FichierVideAuPremierOuvre() {
         accueil_->Entree->AjouteLigne(Texte("reste"));
         OuvreFichier("");
-        VerifieBoites({PasUnExport, Echec("Propri\xE9t\xE9 TProgressBar hors limites.")});
+        VerifieBoites({PasUnExport, Echec(QStringLiteral("Propriété TProgressBar hors limites."))});
         QCOMPARE(accueil_->ChampType->text(), QString("Divers"));
         QCOMPARE(accueil_->ChampNombre->text(), QString("0"));
         QCOMPARE(Rapport(), QString("reste\n"));

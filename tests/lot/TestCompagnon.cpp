@@ -1,7 +1,8 @@
 // controle-dates-lot end to end, on real files under fr_FR.UTF-8: exit
 // statuses, the report and its conversion to UTF-8, the messages, batches of
 // files, line numbers, JSON Lines, the reasons of refusals, the verdict on
-// dates, and the help against the manual page.
+// dates, and the help against the manual page; then under other regional
+// settings and on a terminal that is not UTF-8.
 #include "LanceProgramme.h"
 
 #include "depart/OutilsExport.h"
@@ -16,6 +17,9 @@
 namespace {
 
 const std::string Francais = "LC_ALL=fr_FR.UTF-8";
+// Windows gives file names in the system code page, and its table of
+// Windows-1252 defines the bytes that glibc's leaves undefined.
+const bool SousWindows = std::filesystem::path::preferred_separator != '/';
 
 ResultatProgramme Compagnon(const std::vector<std::string>& arguments, const std::string& locale = Francais) {
     return LanceProgramme(CHEMIN_COMPAGNON, arguments, {locale});
@@ -49,7 +53,8 @@ TEST(Compagnon, ConvertitLesOctetsWindows1252DuChamp3) {
                                                                    LigneExport("\x81\x8D\x8F\x90\x9D", "")}));
     const ResultatProgramme resultat = Compagnon({chemin});
     EXPECT_EQ(resultat.statut, 1);
-    EXPECT_EQ(resultat.sortie, "é è ç œ € : 1850\n\u0081\u008D\u008F\u0090\u009D : \n");
+    const std::string indefinis = SousWindows ? "\u0081\u008D\u008F\u0090\u009D" : "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD";
+    EXPECT_EQ(resultat.sortie, "é è ç œ € : 1850\n" + indefinis + " : \n");
 }
 
 // A path longer than the window's dialog holds is read all the same.
@@ -245,8 +250,9 @@ std::vector<nlohmann::json> LignesJson(const std::string& sortie) {
     return objets;
 }
 
-// Undefined bytes of the code page, and a file name that is not UTF-8, still
-// give valid JSON; a failed file gets its summary with the message.
+// A byte that the code page cannot convert, and a file name that is not
+// UTF-8, still give valid JSON, the field's exact bytes beside it; a failed
+// file gets its summary with the message.
 TEST(CompagnonOptions, JsonUnObjetParRefusPuisUnBilanParFichier) {
     DossierTemporaire dossier;
     const std::string chemin = dossier.Ecrit(
@@ -260,14 +266,15 @@ TEST(CompagnonOptions, JsonUnObjetParRefusPuisUnBilanParFichier) {
     const std::string nom = objets[0]["fichier"];
     // Linux names are bytes, and this one is not UTF-8; a Windows name is in
     // the system code page, where the byte is "ÿ".
-    const std::string lettre = std::filesystem::path::preferred_separator == '/' ? "\uFFFD" : "\u00FF";
-    EXPECT_TRUE(nom.ends_with("export-" + lettre + ".txt")) << nom;
-    EXPECT_EQ(objets[0], nlohmann::json({{"objet", "refus"},
-                                         {"fichier", nom},
-                                         {"ligne", 1},
-                                         {"champ3", "\u0081é"},
-                                         {"champ7", "12/05/1850 10:00"},
-                                         {"raison", "texte en trop après la date : « 10:00 »"}}));
+    EXPECT_TRUE(nom.ends_with(SousWindows ? "export-\u00FF.txt" : "export-\uFFFD.txt")) << nom;
+    nlohmann::json refus{{"objet", "refus"},
+                         {"fichier", nom},
+                         {"ligne", 1},
+                         {"champ3", SousWindows ? "\u0081é" : "\uFFFDé"},
+                         {"champ7", "12/05/1850 10:00"},
+                         {"raison", "texte en trop après la date : « 10:00 »"}};
+    if (!SousWindows) refus["champ3_octets"] = "81e9";
+    EXPECT_EQ(objets[0], refus);
     EXPECT_EQ(
         objets[1],
         nlohmann::json(
@@ -284,6 +291,95 @@ TEST(CompagnonDate, PourquoiEtJson) {
     EXPECT_EQ(
         objets[1],
         nlohmann::json({{"objet", "date"}, {"texte", "1/1/00000"}, {"raison", "l'année 0 est hors de 1 à 9999"}}));
+}
+
+// Under other regional settings, the tool's own texts (kind of acts,
+// messages, the words of a reason) read as under French ones, whatever the
+// system's code page; the export's bytes (field 3, the date and what the
+// reason quotes of it) are read in that code page; a lone lead byte of a
+// double-byte code page (which takes the ";" after it as its second byte) is
+// written as U+FFFD, its field's exact bytes beside it in the JSON. Windows'
+// UTF-8 code page (under Wine, the system locale of a language that has no
+// 8-bit code page) reads the export as Windows-1252; Linux, which has no such
+// code page, reads it so too.
+struct CasLocale {
+    const char* nom;
+    const char* langue;     // LANG, and LC_ALL unless systeme is given
+    const char* systeme;    // LC_CTYPE: the system's code page
+    std::string reference;  // field 3 in the locale's code page, then in UTF-8
+    std::string referenceUtf8;
+    std::string lettre;  // a character of the locale, then in UTF-8
+    std::string lettreUtf8;
+    std::string date;  // 12 May 1850 in the locale's order
+    bool doubleOctet;
+    friend void PrintTo(const CasLocale& cas, std::ostream* flux) { *flux << cas.nom; }
+};
+
+class CompagnonSousLocale : public ::testing::TestWithParam<CasLocale> {};
+
+std::string DepuisHexadecimal(const std::string& hexadecimal) {
+    std::string octets;
+    for (std::size_t i = 0; i + 1 < hexadecimal.size(); i += 2)
+        octets += static_cast<char>(std::stoi(hexadecimal.substr(i, 2), nullptr, 16));
+    return octets;
+}
+
+TEST_P(CompagnonSousLocale, TextesDeLOutilExactsEtOctetsDeLExportSansPerte) {
+    const CasLocale& cas = GetParam();
+    const std::string tronque = "00004/0027\x85";
+    DossierTemporaire dossier;
+    const std::string chemin = dossier.Ecrit(
+        "export.txt",
+        Export({LigneExport(cas.reference, cas.date + cas.lettre, "D", 38), LigneExport("x", tronque, "D", 38)}));
+    const std::string langue = std::string(cas.langue) + ".UTF-8";
+    const std::vector<std::string> environnement{
+        "LANG=" + langue, cas.systeme ? "LC_ALL=" : "LC_ALL=" + langue,
+        "LC_CTYPE=" + std::string(cas.systeme ? cas.systeme : cas.langue) + ".UTF-8"};
+
+    const ResultatProgramme texte = LanceProgramme(CHEMIN_COMPAGNON, {"--pourquoi", chemin}, environnement);
+    EXPECT_EQ(texte.statut, 1);
+    EXPECT_EQ(texte.erreurs, "Actes de : Décès\nNb d'actes : 2\nCopiez les résultats !\n");
+    const std::string date = cas.date + cas.lettreUtf8;
+    const std::string champ7Tronque = cas.doubleOctet ? tronque + ";" : tronque;
+    const std::string finTronque = cas.doubleOctet ? "\uFFFD;" : "…";
+    EXPECT_TRUE(texte.sortie.starts_with(cas.referenceUtf8 + " : " + date + " — texte en trop après la date : « " +
+                                         cas.lettreUtf8 + " »\nx : 00004/0027" + finTronque + " — "))
+        << texte.sortie;
+
+    const auto objets = LignesJson(LanceProgramme(CHEMIN_COMPAGNON, {"--json", chemin}, environnement).sortie);
+    ASSERT_EQ(objets.size(), 3u);
+    EXPECT_EQ(objets[0]["champ3"], cas.referenceUtf8);
+    EXPECT_EQ(objets[0]["champ7"], date);
+    EXPECT_EQ(objets[0]["raison"], "texte en trop après la date : « " + cas.lettreUtf8 + " »");
+    EXPECT_FALSE(objets[0].contains("champ3_octets") || objets[0].contains("champ7_octets"));
+    EXPECT_EQ(objets[1]["champ7"], "00004/0027" + finTronque);
+    EXPECT_EQ(objets[1].contains("champ7_octets"), cas.doubleOctet);
+    if (cas.doubleOctet) {
+        EXPECT_EQ(DepuisHexadecimal(objets[1]["champ7_octets"]), champ7Tronque);
+    }
+    EXPECT_EQ(objets[2]["actes"], "Décès");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, CompagnonSousLocale,
+    ::testing::Values(
+        CasLocale{"ru_RU", "ru_RU", nullptr, "\xC8\xE2\xE0\xED\xEE\xE2", "Иванов", "\xC4", "Д", "12.05.1850", false},
+        CasLocale{"ja_JP", "ja_JP", nullptr, "\x93\xFA\x96\x7B", "日本", "\x93\xFA", "日", "1850/05/12", true},
+        CasLocale{"zh_TW", "zh_TW", nullptr, "\xA4\xA4\xA4\xE5", "中文", "\xA4\xE9", "日", "1850/05/12", true},
+        CasLocale{"fr_FR_page_utf8", "fr_FR", "hi_IN", "Le F\xE8vre", "Le Fèvre", "\xE9", "é", "12/05/1850", false}),
+    [](const auto& cas) { return std::string(cas.param.nom); });
+
+// A terminal whose character set is not UTF-8 (Linux: the locale's) gets the
+// accents in its own set, and what it lacks as the platform approaches it.
+TEST(Compagnon, TerminalLatin1) {
+    if (SousWindows) GTEST_SKIP() << "the Windows companion writes UTF-8 whatever the locale";
+    const ResultatProgramme resultat =
+        Compagnon({"--pourquoi", Exemple("mariages-a-corriger.txt")}, "LC_ALL=fr_FR.ISO-8859-1");
+    EXPECT_EQ(resultat.erreurs, "Actes de : Mariages\nNb d'actes : 24\nCopiez les r\xE9sultats !\n");
+    EXPECT_TRUE(
+        resultat.sortie.starts_with("M1901-003 Tanguy Jeanne \xD7 Prigent Joseph : 31/02/1850 -- le 31 "
+                                    "f\xE9vrier 1850 n'existe pas : ce mois n'a que 28 jours\n"))
+        << resultat.sortie;
 }
 
 // Every option that the help names is in the manual page.

@@ -11,7 +11,8 @@
 //     EOutOfResources), resize(largeur, hauteur), setVisible(bool).
 //   ChampType, ChampNombre: FixeTexte(texte).
 //   OpenDialog: Execute(), FileName().
-// Texts are Texte in the system's code page.
+// ChampType and ChampNombre take texts of the tool's own (Windows-1252), Entree
+// lines of the export (the system's code page).
 //
 // A click on a button runs its handler guarded: a failure that escapes it
 // is shown by the application object and the window waits for the next

@@ -50,7 +50,7 @@ public:
     void FixeTexteChampType(const Texte& texte) override { f_.ChampType->FixeTexte(texte); }
     void FixeTexteChampNombre(const Texte& texte) override { f_.ChampNombre->FixeTexte(texte); }
 
-    int AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) override {
+    int AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux) override {
         return Application->AfficheMessage(texte, titre, drapeaux);
     }
     void DemandeFin() override { Application->DemandeFin(); }

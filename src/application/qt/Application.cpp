@@ -63,7 +63,11 @@ int TApplication::BoucleEvenements() {
     return 0;
 }
 
-int TApplication::AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) {
+int TApplication::AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux) {
+    return AfficheBoite(VersQString(texte), VersQString(titre), drapeaux);
+}
+
+int TApplication::AfficheBoite(const QString& texte, const QString& titre, std::uint32_t drapeaux) {
     int bouton = Boite::BoutonOk;
     ExecuteModal([&] {
         bouton = RepondeurBoites ? RepondeurBoites(texte, titre, drapeaux) : MontreBoiteMessage(texte, titre, drapeaux);
@@ -81,7 +85,8 @@ void TApplication::PrendFin() {
 }
 
 void TApplication::AfficheErreur(const Exception& echec) {
-    AfficheMessage(AvecPointFinal(echec.Message()), TitreApplication(), Boite::IconeStop);
+    AfficheBoite(VersQString(AvecPointFinal(echec.Message())), SystemeVersQString(TitreApplication()),
+                 Boite::IconeStop);
 }
 
 void TApplication::GereEchec(std::exception_ptr echec) noexcept {

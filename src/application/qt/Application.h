@@ -5,8 +5,8 @@
 //
 // Answering without a person: a test sets RepondeurBoites and
 // RepondeurDialogue. While one is installed, AfficheMessage (and so
-// AfficheErreur) hands it the text, caption and flags instead of opening a
-// box and returns its answer; TOpenDialog::Execute hands it the current file
+// AfficheErreur) hands it the text, caption and flags, converted as the box
+// would show them, instead of opening a box and returns its answer; TOpenDialog::Execute hands it the current file
 // name and takes its answer (a path, or std::nullopt for a cancel) instead of
 // opening the dialog. Without them the real modal boxes and dialog are shown.
 #pragma once
@@ -14,6 +14,7 @@
 #include "commun/DrapeauxBoite.h"
 #include "commun/Exceptions.h"
 #include "commun/Texte.h"
+#include "commun/TexteMixte.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -32,20 +33,21 @@ class TApplication : public QApplication {
     Q_OBJECT
 
 public:
-    using RepondeurMessage = std::function<int(const Texte& texte, const Texte& titre, std::uint32_t drapeaux)>;
+    using RepondeurMessage = std::function<int(const QString& texte, const QString& titre, std::uint32_t drapeaux)>;
     using RepondeurFichier = std::function<std::optional<QString>(const QString& nomInitial)>;
 
     TApplication(int& argc, char** argv);
     ~TApplication() override;
 
-    // The title derived from the executable's name at start.
+    // The title derived from the executable's name at start, in the
+    // system's code page.
     const Texte& TitreApplication() const { return titre_; }
 
     // Runs the event loop until the request to end has been taken; 0.
     int BoucleEvenements();
 
     // Shows a modal box and returns the number of the button pressed.
-    int AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux);
+    int AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux);
 
     // Posts the request to end and returns at once.
     void DemandeFin();
@@ -86,6 +88,7 @@ protected:
 
 private:
     void PrendFin();
+    int AfficheBoite(const QString& texte, const QString& titre, std::uint32_t drapeaux);
 
     Texte titre_;
     QPointer<QEventLoop> boucle_;

@@ -2,7 +2,6 @@
 #include "application/qt/BoiteMessage.h"
 
 #include "application/qt/Application.h"
-#include "application/qt/TexteQt.h"
 
 #include <QMessageBox>
 
@@ -20,9 +19,8 @@ QMessageBox::Icon IconeDe(std::uint32_t drapeaux) {
 
 }  // namespace
 
-int MontreBoiteMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) {
-    QMessageBox boite(IconeDe(drapeaux), VersQString(titre), VersQString(texte), QMessageBox::Ok,
-                      QApplication::activeWindow());
+int MontreBoiteMessage(const QString& texte, const QString& titre, std::uint32_t drapeaux) {
+    QMessageBox boite(IconeDe(drapeaux), titre, texte, QMessageBox::Ok, QApplication::activeWindow());
     // Messages may quote bytes from an export: never read them as markup.
     boite.setTextFormat(Qt::PlainText);
     boite.setWindowModality(Qt::ApplicationModal);

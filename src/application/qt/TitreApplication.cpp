@@ -13,5 +13,5 @@ Texte TitreDepuisChemin(const Texte& chemin) {
     const auto premier = static_cast<std::size_t>(ServicesLocaleCourants().LongueurCaractere(nom));
     const std::string_view tete = nom.substr(0, premier);
     const std::string_view suite = nom.substr(tete.size());
-    return Texte(tete) + DepuisQString(VersQString(Texte(suite)).toLower());
+    return Texte(tete) + DepuisQString(SystemeVersQString(Texte(suite)).toLower());
 }

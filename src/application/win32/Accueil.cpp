@@ -6,6 +6,7 @@
 #include "DispositionAccueil.h"
 #include "application/PanneauxBarreEtat.h"
 #include "application/win32/Ressources.h"
+#include "application/win32/TexteLarge.h"
 #include "application/win32/controles/DecodeJpeg.h"
 #include "commun/Texte.h"
 
@@ -19,7 +20,7 @@
 
 namespace {
 
-const char* const ClasseAccueil = "TAccueil";
+const wchar_t* const ClasseAccueil = L"TAccueil";
 // Where the layout puts the window on screen.
 constexpr POINT PositionEcran{194, 110};
 constexpr DWORD StyleFenetre = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -83,7 +84,7 @@ TAccueil::~TAccueil() {
 }
 
 void TAccueil::CreeFenetre() {
-    WNDCLASSEXA classe{};
+    WNDCLASSEXW classe{};
     classe.cbSize = sizeof classe;
     classe.lpfnWndProc = ProcedureFenetre;
     classe.hInstance = Application->Instance();
@@ -92,13 +93,13 @@ void TAccueil::CreeFenetre() {
     classe.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     classe.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     classe.lpszClassName = ClasseAccueil;
-    RegisterClassExA(&classe);
+    RegisterClassExW(&classe);
     // The client area is the layout's, whatever the platform's borders.
     RECT cadre{0, 0, echelle_(Disposition::LargeurClient), echelle_(Disposition::HauteurClient)};
     AdjustWindowRectEx(&cadre, StyleFenetre, FALSE, 0);
-    CreateWindowExA(0, ClasseAccueil, Disposition::Caption, StyleFenetre, PositionEcran.x, PositionEcran.y,
-                    cadre.right - cadre.left, cadre.bottom - cadre.top, Application->FenetreApplication(), nullptr,
-                    Application->Instance(), this);
+    CreateWindowExW(0, ClasseAccueil, Large(Disposition::Caption).c_str(), StyleFenetre, PositionEcran.x,
+                    PositionEcran.y, cadre.right - cadre.left, cadre.bottom - cadre.top,
+                    Application->FenetreApplication(), nullptr, Application->Instance(), this);
 }
 
 RECT TAccueil::Place(const char* nom) const {
@@ -115,18 +116,19 @@ void TAccueil::CreeControles() {
     BoutonOuvre = CreeBouton("BoutonOuvre", Ressources::GlypheOuvre, &TAccueil::BoutonOuvreClick);
     BoutonTraite = CreeBouton("BoutonTraite", Ressources::GlypheTraite, &TAccueil::BoutonTraiteClick);
     BoutonQuite = CreeBouton("BoutonQuite", Ressources::GlypheQuitte, &TAccueil::BoutonQuiteClick);
-    for (const char* nom : {"LabelType", "LabelNombre"}) labels_.push_back({Place(nom), Dispose(nom).Texte});
+    for (const char* nom : {"LabelType", "LabelNombre"}) labels_.push_back({Place(nom), Large(Dispose(nom).Texte)});
 
-    Memo = CreeControle("EDIT", "Memo", WS_TABSTOP | ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
+    Memo = CreeControle(L"EDIT", "Memo", WS_TABSTOP | ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
                         polices_.F4.get());
     // Narrow margins, so that each of its two lines holds on one line.
     SendMessageA(Memo, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MargesMemo);
     BarreEtat = CreeBarreEtat();
-    ChampType = CreeControle("EDIT", "ChampType", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, polices_.F1.get());
-    ChampNombre = CreeControle("EDIT", "ChampNombre", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, polices_.F1.get());
-    Progression = std::make_unique<TProgressBar>(CreeControle(PROGRESS_CLASSA, "Progression", PBS_SMOOTH, 0, nullptr));
-    const HWND entree = CreeControle("RichEdit", "Entree", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
-                                     polices_.Fenetre.get());
+    ChampType = CreeControle(L"EDIT", "ChampType", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, polices_.F1.get());
+    ChampNombre =
+        CreeControle(L"EDIT", "ChampNombre", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, polices_.F1.get());
+    Progression = std::make_unique<TProgressBar>(CreeControle(PROGRESS_CLASSW, "Progression", PBS_SMOOTH, 0, nullptr));
+    const HWND entree = CreeControle(L"RichEdit", "Entree", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL,
+                                     WS_EX_CLIENTEDGE, polices_.Fenetre.get());
     SendMessageA(entree, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(clCream));
     // MaxLength 0: the control's own default capacity.
     SendMessageA(entree, EM_LIMITTEXT, 0, 0);
@@ -137,13 +139,14 @@ void TAccueil::CreeControles() {
         ordreTabulation_.push_back(GetDlgItem(fenetre_, Identifiant(nom)));
 }
 
-HWND TAccueil::CreeControle(const char* classe, const char* nom, DWORD style, DWORD styleEtendu, HFONT police) {
+HWND TAccueil::CreeControle(const wchar_t* classe, const char* nom, DWORD style, DWORD styleEtendu, HFONT police) {
     const Disposition::Controle& d = Dispose(nom);
     const RECT place = Place(nom);
-    const HWND controle = CreateWindowExA(
-        styleEtendu, classe, d.Texte ? d.Texte : "", WS_CHILD | WS_CLIPSIBLINGS | (d.Visible ? WS_VISIBLE : 0u) | style,
-        place.left, place.top, place.right - place.left, place.bottom - place.top, fenetre_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(Identifiant(nom))), Application->Instance(), nullptr);
+    const HWND controle = CreateWindowExW(styleEtendu, classe, Large(d.Texte ? d.Texte : "").c_str(),
+                                          WS_CHILD | WS_CLIPSIBLINGS | (d.Visible ? WS_VISIBLE : 0u) | style,
+                                          place.left, place.top, place.right - place.left, place.bottom - place.top,
+                                          fenetre_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Identifiant(nom))),
+                                          Application->Instance(), nullptr);
     if (police) SendMessageA(controle, WM_SETFONT, reinterpret_cast<WPARAM>(police), FALSE);
     // A later control lies above the earlier ones.
     SetWindowPos(controle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -152,18 +155,19 @@ HWND TAccueil::CreeControle(const char* classe, const char* nom, DWORD style, DW
 
 std::unique_ptr<TSpeedButton> TAccueil::CreeBouton(const char* nom, const char* glyph,
                                                    void (TAccueil::*gestionnaire)(TSpeedButton*)) {
-    auto bouton = std::make_unique<TSpeedButton>(fenetre_, Place(nom), Dispose(nom).Texte,
+    auto bouton = std::make_unique<TSpeedButton>(fenetre_, Place(nom), Large(Dispose(nom).Texte),
                                                  ChargeGlyph(Application->Instance(), glyph), polices_.F1.get());
     bouton->OnClick = [this, gestionnaire](TSpeedButton* Sender) { (this->*gestionnaire)(Sender); };
     return bouton;
 }
 
 HWND TAccueil::CreeBarreEtat() {
-    const HWND barre = CreeControle(STATUSCLASSNAMEA, "BarreEtat", SBARS_SIZEGRIP, 0, polices_.F3.get());
+    const HWND barre = CreeControle(STATUSCLASSNAMEW, "BarreEtat", SBARS_SIZEGRIP, 0, polices_.F3.get());
     int bords[] = {echelle_(PanneauxBarreEtat::LargeurVide), -1};
     SendMessageA(barre, SB_SETPARTS, std::size(bords), reinterpret_cast<LPARAM>(bords));
-    SendMessageA(barre, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
-    SendMessageA(barre, SB_SETTEXTA, 1 | SBT_OWNERDRAW, reinterpret_cast<LPARAM>(PanneauxBarreEtat::TexteCredit));
+    SendMessageW(barre, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L""));
+    credit_ = Large(PanneauxBarreEtat::TexteCredit);
+    SendMessageW(barre, SB_SETTEXTW, 1 | SBT_OWNERDRAW, reinterpret_cast<LPARAM>(credit_.c_str()));
     SendMessageA(barre, WM_SIZE, 0, 0);
     return barre;
 }
@@ -198,16 +202,16 @@ void TAccueil::DimensionneEntree(int largeur, int hauteur) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TAccueil::FixeTexte(HWND champ, const Texte& texte) { SetWindowTextA(champ, texte.Octets().c_str()); }
+void TAccueil::FixeTexte(HWND champ, const Texte& texte) { SetWindowTextW(champ, Large(texte).c_str()); }
 
 LRESULT CALLBACK TAccueil::ProcedureFenetre(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_NCCREATE) {
-        auto* accueil = static_cast<TAccueil*>(reinterpret_cast<CREATESTRUCTA*>(l)->lpCreateParams);
+        auto* accueil = static_cast<TAccueil*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
         accueil->fenetre_ = fenetre;
-        SetWindowLongPtrA(fenetre, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(accueil));
+        SetWindowLongPtrW(fenetre, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(accueil));
     }
-    auto* accueil = reinterpret_cast<TAccueil*>(GetWindowLongPtrA(fenetre, GWLP_USERDATA));
-    if (!accueil) return DefWindowProcA(fenetre, message, w, l);
+    auto* accueil = reinterpret_cast<TAccueil*>(GetWindowLongPtrW(fenetre, GWLP_USERDATA));
+    if (!accueil) return DefWindowProcW(fenetre, message, w, l);
     return Application->DelivreGarde([&] { return accueil->TraiteMessage(message, w, l); });
 }
 
@@ -245,7 +249,7 @@ LRESULT TAccueil::TraiteMessage(UINT message, WPARAM w, LPARAM l) {
         break;
     default: break;
     }
-    return DefWindowProcA(fenetre_, message, w, l);
+    return DefWindowProcW(fenetre_, message, w, l);
 }
 
 void TAccueil::Peint() {
@@ -257,7 +261,7 @@ void TAccueil::Peint() {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, clTeal);
     for (const Label& label : labels_)
-        TextOutA(dc, label.Place.left, label.Place.top, label.Texte.c_str(), static_cast<int>(label.Texte.size()));
+        TextOutW(dc, label.Place.left, label.Place.top, label.Texte.c_str(), static_cast<int>(label.Texte.size()));
     SelectObject(dc, ancienne);
     EndPaint(fenetre_, &peinture);
 }
@@ -273,13 +277,13 @@ LRESULT TAccueil::Colore(HDC dc, HWND controle) {
 }
 
 void TAccueil::DessineCredit(const DRAWITEMSTRUCT& dessin) {
-    const auto* texte = reinterpret_cast<const char*>(dessin.itemData);
+    const auto* texte = reinterpret_cast<const wchar_t*>(dessin.itemData);
     RECT place = dessin.rcItem;
     place.left += echelle_(2);
     const HGDIOBJ ancienne = SelectObject(dessin.hDC, polices_.F3.get());
     SetBkMode(dessin.hDC, TRANSPARENT);
     SetTextColor(dessin.hDC, clTeal);
-    DrawTextA(dessin.hDC, texte, -1, &place, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    DrawTextW(dessin.hDC, texte, -1, &place, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     SelectObject(dessin.hDC, ancienne);
 }
 

@@ -7,7 +7,9 @@
 //
 // Control operations for the handlers: Progression (TProgressBar), Entree
 // (TRichEdit) with MontreEntree and DimensionneEntree, ChampType and
-// ChampNombre with FixeTexte, OpenDialog. Texts are in the system's code page.
+// ChampNombre with FixeTexte, OpenDialog. The window and its controls are
+// Unicode windows, given the tool's own texts (Windows-1252) through the
+// wide-character calls; the report box takes the export's lines.
 //
 // Every message is handled under the application's guard: a failure that
 // escapes a handler is shown and the window waits for the next action.
@@ -59,13 +61,14 @@ public:
     void MontreEntree(bool visible);
     // Sizes of the layout; the box's top left corner stays at (0, 0).
     void DimensionneEntree(int largeur, int hauteur);
-    // Replaces the whole text of a field and shows it.
+    // Replaces the whole text of a field by a text of the tool's own and
+    // shows it.
     static void FixeTexte(HWND champ, const Texte& texte);
 
 private:
     struct Label {
         RECT Place;
-        std::string Texte;
+        std::wstring Texte;
     };
 
     static LRESULT CALLBACK ProcedureFenetre(HWND fenetre, UINT message, WPARAM w, LPARAM l);
@@ -73,7 +76,7 @@ private:
     void CreeFenetre();
     void CreeControles();
     void CreeInfobulles();
-    HWND CreeControle(const char* classe, const char* nom, DWORD style, DWORD styleEtendu, HFONT police);
+    HWND CreeControle(const wchar_t* classe, const char* nom, DWORD style, DWORD styleEtendu, HFONT police);
     std::unique_ptr<TSpeedButton> CreeBouton(const char* nom, const char* glyph,
                                              void (TAccueil::*gestionnaire)(TSpeedButton*));
     HWND CreeBarreEtat();
@@ -93,6 +96,8 @@ private:
     ObjetGdi<HBRUSH> fondCreme_;
     ObjetGdi<HBRUSH> fondChamps_;
     std::vector<Label> labels_;
+    // The credit text that the status bar's owner-drawn panel points to.
+    std::wstring credit_;
     std::vector<TSpeedButton*> boutons_;
     std::vector<HWND> ordreTabulation_;
     std::unique_ptr<Infobulles> infobulles_;

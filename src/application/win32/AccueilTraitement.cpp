@@ -27,7 +27,7 @@ public:
     void FixeTexteChampType(const Texte& texte) override { TAccueil::FixeTexte(f_.ChampType, texte); }
     void FixeTexteChampNombre(const Texte& texte) override { TAccueil::FixeTexte(f_.ChampNombre, texte); }
 
-    int AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) override {
+    int AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux) override {
         return Application->AfficheMessage(texte, titre, drapeaux);
     }
     void DemandeFin() override { Application->DemandeFin(); }

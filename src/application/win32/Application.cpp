@@ -6,6 +6,7 @@
 #include "application/EchecAAfficher.h"
 #include "application/win32/AttenteModale.h"
 #include "application/win32/Ressources.h"
+#include "application/win32/TexteLarge.h"
 #include "application/win32/TitreProgramme.h"
 #include "commun/DrapeauxBoite.h"
 #include "commun/MessageErreur.h"
@@ -104,7 +105,7 @@ void TApplication::Tour() {
         return;
     }
     MSG message;
-    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         // The idle step: the tooltips follow the pointer by themselves; wait
         // for the next event.
         WaitMessage();
@@ -116,23 +117,31 @@ void TApplication::Tour() {
     }
     if (principale_ && principale_->TraiteToucheDialogue(message)) return;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
 }
 
 bool TApplication::EstDemandeFin(const MSG& message) const {
     return message.message == WM_QUIT || (message.hwnd == fenetre_ && message.message == MessageFin);
 }
 
-int TApplication::AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux) {
+int TApplication::AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux) {
+    return AfficheBoite(Large(texte), Large(titre), drapeaux);
+}
+
+int TApplication::AfficheBoite(const std::wstring& texte, const std::wstring& titre, std::uint32_t drapeaux) {
     // The tool reads left to right: MB_RTLREADING is never added.
     const AttenteModale attente(fenetre_, true);
-    return MessageBoxA(fenetre_, texte.Octets().c_str(), titre.Octets().c_str(), drapeaux);
+    return MessageBoxW(fenetre_, texte.c_str(), titre.c_str(), drapeaux);
 }
 
 void TApplication::DemandeFin() { PostMessageA(fenetre_, MessageFin, 0, 0); }
 
 void TApplication::AfficheErreur(const Exception& echec) {
-    AfficheMessage(AvecPointFinal(echec.Message()), TitreApplication(), Boite::IconeStop);
+    // The title as the application window shows it, from the system's code
+    // page, whatever the export's.
+    wchar_t titre[TailleTitre] = {};
+    GetWindowTextW(fenetre_, titre, TailleTitre);
+    AfficheBoite(Large(AvecPointFinal(echec.Message())), titre, Boite::IconeStop);
 }
 
 void TApplication::GereEchec(std::exception_ptr echec) noexcept {

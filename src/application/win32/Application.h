@@ -9,12 +9,14 @@
 
 #include "commun/Exceptions.h"
 #include "commun/Texte.h"
+#include "commun/TexteMixte.h"
 
 #include <windows.h>
 
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <string>
 
 // What the event loop asks of the main window.
 class FenetreOutil {
@@ -38,7 +40,8 @@ public:
     // The icon MAINICON, at the platform's large and small sizes.
     HICON Icone() const { return icone_; }
     HICON PetiteIcone() const { return petiteIcone_; }
-    // The title, read back from the application window's text.
+    // The title, read back from the application window's text, in the
+    // system's code page.
     Texte TitreApplication() const;
 
     // The first window built becomes the main window.
@@ -51,7 +54,7 @@ public:
 
     // Shows a modal box owned by the application window and returns the
     // number of the button pressed.
-    int AfficheMessage(const Texte& texte, const Texte& titre, std::uint32_t drapeaux);
+    int AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux);
 
     // Posts the request to end and returns at once; only the main loop
     // takes it, so a box opened afterwards in the same handler stays until
@@ -80,6 +83,7 @@ private:
     LRESULT TraiteMessage(UINT message, WPARAM w, LPARAM l);
     void CreeFenetreApplication();
     void MontreFenetrePrincipale(int etatDemarrage);
+    int AfficheBoite(const std::wstring& texte, const std::wstring& titre, std::uint32_t drapeaux);
     // One turn of the event loop.
     void Tour();
     bool EstDemandeFin(const MSG& message) const;

@@ -1,4 +1,4 @@
-// The flags and answers of the tool's message boxes are those of MessageBoxA:
+// The flags and answers of the tool's message boxes are those of MessageBoxW:
 // checked here against the Windows headers.
 #include "commun/DrapeauxBoite.h"
 

@@ -1,13 +1,15 @@
 // The tooltips of the main window.
 #include "application/win32/Infobulles.h"
 
+#include "application/win32/TexteLarge.h"
+
 #include <commctrl.h>
 
 std::string_view PartieCourte(std::string_view hint) { return hint.substr(0, hint.find('|')); }
 
 Infobulles::Infobulles(HWND fenetre, std::string_view hintFenetre)
     : fenetre_(fenetre),
-      bulle_(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+      bulle_(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, fenetre, nullptr, nullptr, nullptr)),
       hintFenetre_(hintFenetre) {
     SendMessageA(bulle_, TTM_SETDELAYTIME, TTDT_INITIAL, DelaiAvantInfobulle);
@@ -31,13 +33,13 @@ void Infobulles::Ajoute(UINT drapeaux, UINT_PTR outil, const RECT& zone, std::st
     const std::string_view court = PartieCourte(hint);
     // An empty hint shows no tooltip.
     if (court.empty()) return;
-    std::string& texte = textes_.emplace_back(court);
-    TOOLINFOA description{};
-    description.cbSize = TTTOOLINFOA_V2_SIZE;
+    std::wstring& texte = textes_.emplace_back(Large(Texte(court)));
+    TOOLINFOW description{};
+    description.cbSize = TTTOOLINFOW_V2_SIZE;
     description.uFlags = drapeaux | TTF_SUBCLASS;
     description.hwnd = fenetre_;
     description.uId = outil;
     description.rect = zone;
     description.lpszText = texte.data();
-    SendMessageA(bulle_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&description));
+    SendMessageW(bulle_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&description));
 }

@@ -3,7 +3,8 @@
 // when the pointer has rested 500 ms on the control, at once when it passes
 // to another control while one is showing, and hidden after 2500 ms or when
 // the pointer leaves the control; only while the tool is in the foreground.
-// A control without a hint shows its window's.
+// A control without a hint shows its window's. Hints are texts of the
+// tool's own, shown through the control's wide-character calls.
 #pragma once
 
 #include <windows.h>
@@ -39,6 +40,6 @@ private:
     HWND bulle_;
     std::string hintFenetre_;
     // The texts the control points to, kept as long as it lives.
-    std::list<std::string> textes_;
+    std::list<std::wstring> textes_;
     UINT_PTR prochaineZone_ = 1;
 };

@@ -11,10 +11,11 @@
 #include <string>
 #include <string_view>
 
-// The bytes of a text in the code page, as UTF-8. A byte or sequence that the
-// code page leaves undefined becomes the character of the same value (0x81
-// gives U+0081), so that nothing is dropped or cut.
-std::string VersUtf8(std::string_view octets, std::uint32_t pageDeCode);
+// The bytes of a text in an 8-bit code page (one or two bytes a character),
+// as UTF-8. Each byte that the code page cannot convert (a lead byte without
+// its second byte, a byte the code page leaves undefined) becomes U+FFFD, and
+// *remplacement, when given, tells whether one did; nothing is dropped.
+std::string VersUtf8(std::string_view octets, std::uint32_t pageDeCode, bool* remplacement = nullptr);
 
 // Bytes from one character set to another, both named as the platform names them
 // ("UTF-8", "ISO-8859-15", ...). A character the target cannot write is

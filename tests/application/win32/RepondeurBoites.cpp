@@ -1,6 +1,8 @@
 // The answerer of the test's message boxes.
 #include "RepondeurBoites.h"
 
+#include <iterator>
+
 namespace {
 
 RepondeurBoites* repondeurEnCours = nullptr;
@@ -15,9 +17,9 @@ BOOL CALLBACK TrouveBoite(HWND fenetre, LPARAM trouvee) {
     return FALSE;
 }
 
-std::string TexteDe(HWND fenetre) {
-    char texte[512] = {};
-    GetWindowTextA(fenetre, texte, sizeof texte);
+std::wstring TexteDe(HWND fenetre) {
+    wchar_t texte[512] = {};
+    GetWindowTextW(fenetre, texte, static_cast<int>(std::size(texte)));
     return texte;
 }
 

@@ -1,7 +1,8 @@
 // Answers the message boxes of the test's own thread as a person would,
 // without one: a timer looks for a shown box every 50 ms, notes its
-// caption, its text and whether the given window was disabled under it,
-// and presses OK once the box has stayed for the ticks asked.
+// caption, its text (as the box shows them, in UTF-16) and whether the given
+// window was disabled under it, and presses OK once the box has stayed for
+// the ticks asked.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +11,8 @@
 #include <vector>
 
 struct BoiteVue {
-    std::string Titre;
-    std::string Texte;
+    std::wstring Titre;
+    std::wstring Texte;
     bool FenetreDesactivee = false;
 };
 

@@ -1,16 +1,21 @@
 // Tests of the Windows main window under Wine: the layout's places and
 // stacking at 96 dots per inch, the scaling rule for other screens, the tab
-// order, and the rules of the progress bar and of the report box over the
-// platform's real controls.
+// order, the rules of the progress bar and of the report box over the
+// platform's real controls, and the texts read back from them under the
+// run's code page.
+#include "RepondeurBoites.h"
 #include "application/win32/Accueil.h"
 #include "application/win32/Echelle.h"
+#include "commun/DrapeauxBoite.h"
 #include "commun/Exceptions.h"
+#include "commun/Messages.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -155,6 +160,47 @@ TEST_F(AccueilWin32, LaBoiteDeRapportAjouteChaqueLigneSuivieDUnSautDeLigne) {
     rapport.Vide();
     EXPECT_EQ(rapport.Contenu(), "");
     EXPECT_EQ(SendMessageA(rapport.Handle(), EM_GETMODIFY, 0, 0), 0);
+}
+
+// The run's code page is 1252, 932 (Japanese settings) or the UTF-8 one,
+// where the export is read as Windows-1252: the tool's own texts read the
+// same under each, a name of the export as its code page says.
+std::pair<std::string, std::wstring> NomDeLExport() {
+    if (GetACP() == 932) return {"\x93\xFA\x96\x7B", L"日本"};
+    return {"Le F\xE8vre", L"Le Fèvre"};
+}
+
+std::wstring TexteDe(HWND fenetre) {
+    // Room to spare: under a double-byte code page Wine's report box gives
+    // its length in characters, then wants room for its bytes.
+    wchar_t texte[512] = {};
+    GetWindowTextW(fenetre, texte, 512);
+    return texte;
+}
+
+TEST_F(AccueilWin32, TextesDeLOutilEtLigneDeLExportRelusDesControles) {
+    EXPECT_EQ(TexteDe(accueil_->Handle()), L"Contrôle des dates invalides V. 1.01");
+    EXPECT_EQ(TexteDe(accueil_->Memo),
+              L"Ce programme permet de coontrôler les dates invalides\r\npour pouvoir les corriger dans Tabrenn 3.");
+    TAccueil::FixeTexte(accueil_->ChampType, ChaineRessource(Msg::Deces));
+    EXPECT_EQ(TexteDe(accueil_->ChampType), L"Décès");
+    const auto nom = NomDeLExport();
+    accueil_->Entree->AjouteLigne(Texte(nom.first + " : "));
+    EXPECT_EQ(TexteDe(accueil_->Entree->Handle()), nom.second + L" : \r\n");
+}
+
+TEST_F(AccueilWin32, TextesDesBoitesEtDUnEchecQuiCiteLExport) {
+    const auto nom = NomDeLExport();
+    const RepondeurBoites repondeur(nullptr);
+    Application->AfficheMessage(ChaineRessource(Msg::CopiezResultats), ChaineRessource(Msg::Bravo),
+                                Boite::IconeInformation);
+    Application->DelivreGarde([&]() -> LRESULT {
+        throw EConvertError(MessageRessource(Msg::DateIncorrecte, {TexteMixte::DeLExport(nom.first)}));
+    });
+    ASSERT_EQ(repondeur.Vues().size(), 2u);
+    EXPECT_EQ(repondeur.Vues()[0].Texte, L"Copiez les résultats !");
+    EXPECT_EQ(repondeur.Vues()[0].Titre, L"Bravo !");
+    EXPECT_EQ(repondeur.Vues()[1].Texte, L"'" + nom.second + L"' n'est pas une date correcte.");
 }
 
 }  // namespace

@@ -72,8 +72,8 @@ TEST_F(ApplicationWin32, UneBoiteDesactiveLesFenetresDeLOutilPuisLesRendActivesA
     EXPECT_EQ(Application->AfficheMessage("Copiez les r\xe9sultats !", "Bravo !", Boite::IconeInformation),
               Boite::BoutonOk);
     ASSERT_EQ(repondeur.Vues().size(), 1u);
-    EXPECT_EQ(repondeur.Vues()[0].Titre, "Bravo !");
-    EXPECT_EQ(repondeur.Vues()[0].Texte, "Copiez les r\xe9sultats !");
+    EXPECT_EQ(repondeur.Vues()[0].Titre, L"Bravo !");
+    EXPECT_EQ(repondeur.Vues()[0].Texte, L"Copiez les résultats !");
     EXPECT_TRUE(repondeur.Vues()[0].FenetreDesactivee);
     EXPECT_TRUE(IsWindowEnabled(outil));
     EXPECT_EQ(GetActiveWindow(), outil);
@@ -83,12 +83,12 @@ TEST_F(ApplicationWin32, UneBoiteDesactiveLesFenetresDeLOutilPuisLesRendActivesA
 TEST_F(ApplicationWin32, UnEchecEchappeEstMontreAvecSonPointFinalEtLeTitreSaufEAbort) {
     const struct {
         std::function<void()> Echec;
-        const char* Texte;  // nullptr: no box
+        const wchar_t* Texte;  // nullptr: no box
     } cas[] = {
-        {[] { throw EInOutError("Erreur E/S 103", 103); }, "Erreur E/S 103."},
-        {[] { throw Exception("Fichier introuvable"); }, "Fichier introuvable."},
+        {[] { throw EInOutError("Erreur E/S 103", 103); }, L"Erreur E/S 103."},
+        {[] { throw Exception("Fichier introuvable"); }, L"Fichier introuvable."},
         {[] { throw Exception("Ce n'est pas un fichier export de Tabrenn 3!"); },
-         "Ce n'est pas un fichier export de Tabrenn 3!"},
+         L"Ce n'est pas un fichier export de Tabrenn 3!"},
         {[] { throw EAbort("silence"); }, nullptr},
     };
     for (const auto& c : cas) {
@@ -101,9 +101,9 @@ TEST_F(ApplicationWin32, UnEchecEchappeEstMontreAvecSonPointFinalEtLeTitreSaufEA
             EXPECT_TRUE(repondeur.Vues().empty());
             continue;
         }
-        ASSERT_EQ(repondeur.Vues().size(), 1u) << c.Texte;
+        ASSERT_EQ(repondeur.Vues().size(), 1u);
         EXPECT_EQ(repondeur.Vues()[0].Texte, c.Texte);
-        EXPECT_EQ(repondeur.Vues()[0].Titre, "test_fenetre_win32");
+        EXPECT_EQ(repondeur.Vues()[0].Titre, L"test_fenetre_win32");
     }
 }
 

@@ -11,14 +11,22 @@
 # window names, and a home folder for Wine. Xvfb picks its display itself, so
 # runs never share one; Wine's server is started before the command and
 # stopped after it, with every process of the prefix, and Xvfb with it.
-# The command's exit status is the script's.
+# The command's exit status is the script's. It runs under French settings,
+# or under the locale CONTROLE_LANG names, with the system's code page of
+# the locale CONTROLE_SYSTEME names when it is given (LC_CTYPE).
 set -euo pipefail
 
 dossier=$(realpath -m "$2")
 source "$(dirname "$0")/../../../outils/environnement-wine.sh"
 environnement_wine "$1" "$dossier"
 shift 2
-export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
+export LANG=${CONTROLE_LANG:-fr_FR.UTF-8}
+if [ -n "${CONTROLE_SYSTEME:-}" ]; then
+  unset LC_ALL
+  export LC_CTYPE=$CONTROLE_SYSTEME
+else
+  export LC_ALL=$LANG
+fi
 mkdir -p "$WINEPREFIX"
 
 travail=$(mktemp -d)

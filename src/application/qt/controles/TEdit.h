@@ -1,4 +1,5 @@
-// TEdit: a single-line field whose text the handlers set from a Texte.
+// TEdit: a single-line field whose text the handlers set from a text of the
+// tool's own (Windows-1252).
 #pragma once
 
 #include "commun/Texte.h"

@@ -39,7 +39,7 @@ void TRichEdit::InsereALaFin(const QString& texte) {
 void TRichEdit::EchecInsertion() { throw EOutOfResources(MessageRessource(Msg::InsertionRichEdit)); }
 
 void TRichEdit::AjouteLigne(const Texte& ligne) {
-    const QString s = VersQString(ligne);
+    const QString s = SystemeVersQString(ligne);
     const QString aInserer = FinitParSaut() ? s + SautDeLigne : SautDeLigne + s;
     if (Longueur() + aInserer.size() > capacite_) EchecInsertion();
     InsereALaFin(aInserer);
@@ -54,7 +54,7 @@ void TRichEdit::AjouteLignes(std::span<const Texte> lignes) {
     QString bloc;
     bool plein = false;
     for (const Texte& ligne : lignes) {
-        const QString s = VersQString(ligne);
+        const QString s = SystemeVersQString(ligne);
         if (bloc.size() + s.size() + 1 > place) {
             plein = true;
             break;

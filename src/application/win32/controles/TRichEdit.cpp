@@ -3,6 +3,8 @@
 
 #include "commun/Exceptions.h"
 #include "commun/Messages.h"
+#include "commun/PageDeCodeExport.h"
+#include "platform/pagedecode/PageDeCode.h"
 
 #include <richedit.h>
 
@@ -13,6 +15,15 @@ namespace {
 
 const char* const SautDeLigne = "\r\n";
 constexpr LONG LongueurSaut = 2;
+
+// A line of the export as the control's ANSI calls read it, in the system's
+// code page: as it is, unless the export is read in another code page (under
+// Windows' UTF-8 code page, as Windows-1252).
+std::string OctetsPourControle(const Texte& ligne) {
+    const UINT pageExport = PageDeCodeExport();
+    if (pageExport == GetACP()) return ligne.Octets();
+    return DepuisUtf8(VersUtf8(ligne.Vue(), pageExport), GetACP()).Octets();
+}
 
 // Length in characters of a text of the system's code page.
 LONG Caracteres(const std::string& texte) {
@@ -45,7 +56,7 @@ bool TRichEdit::FinitParSaut(LONG fin) const {
 
 void TRichEdit::AjouteLigne(const Texte& ligne) {
     // A zero byte would end the text handed to the control: it shows as a blank.
-    std::string s = ligne.Octets();
+    std::string s = OctetsPourControle(ligne);
     std::replace(s.begin(), s.end(), '\0', ' ');
     const LONG fin = PlaceCaretALaFin();
     const std::string aInserer = FinitParSaut(fin) ? s + SautDeLigne : SautDeLigne + s;

@@ -28,7 +28,7 @@ void DessineGlyph(HDC dc, HBITMAP glyph, int x, int y) {
 
 }  // namespace
 
-TSpeedButton::TSpeedButton(HWND fenetre, RECT place, std::string caption, HBITMAP glyph, HFONT police)
+TSpeedButton::TSpeedButton(HWND fenetre, RECT place, std::wstring caption, HBITMAP glyph, HFONT police)
     : fenetre_(fenetre), place_(place), caption_(std::move(caption)), glyph_(glyph), police_(police) {}
 
 void TSpeedButton::Dessine(HDC dc) const {
@@ -36,7 +36,7 @@ void TSpeedButton::Dessine(HDC dc) const {
     DrawFrameControl(dc, &cadre, DFC_BUTTON, DFCS_BUTTONPUSH | (Enfonce() ? DFCS_PUSHED : 0u));
     const HGDIOBJ anciennePolice = SelectObject(dc, police_);
     SIZE texte{};
-    GetTextExtentPoint32A(dc, caption_.c_str(), static_cast<int>(caption_.size()), &texte);
+    GetTextExtentPoint32W(dc, caption_.c_str(), static_cast<int>(caption_.size()), &texte);
     const SIZE glyph = glyph_ ? TailleImage(glyph_.get()) : SIZE{0, 0};
     const int decalage = Enfonce() ? 1 : 0;
     const int largeur = place_.right - place_.left;
@@ -45,7 +45,7 @@ void TSpeedButton::Dessine(HDC dc) const {
     if (glyph_) DessineGlyph(dc, glyph_.get(), x, place_.top + (hauteur - glyph.cy) / 2 + decalage);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, clTeal);
-    TextOutA(dc, x + glyph.cx + Espacement, place_.top + (hauteur - texte.cy) / 2 + decalage, caption_.c_str(),
+    TextOutW(dc, x + glyph.cx + Espacement, place_.top + (hauteur - texte.cy) / 2 + decalage, caption_.c_str(),
              static_cast<int>(caption_.size()));
     SelectObject(dc, anciennePolice);
 }

@@ -19,7 +19,7 @@
 
 class TSpeedButton {
 public:
-    TSpeedButton(HWND fenetre, RECT place, std::string caption, HBITMAP glyph, HFONT police);
+    TSpeedButton(HWND fenetre, RECT place, std::wstring caption, HBITMAP glyph, HFONT police);
 
     std::function<void(TSpeedButton* Sender)> OnClick;
 
@@ -39,7 +39,7 @@ private:
 
     HWND fenetre_;
     RECT place_;
-    std::string caption_;
+    std::wstring caption_;
     ObjetGdi<HBITMAP> glyph_;
     HFONT police_;
     bool tenu_ = false;

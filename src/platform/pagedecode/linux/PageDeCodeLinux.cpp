@@ -74,26 +74,23 @@ private:
     iconv_t cd_;
 };
 
-void AjouteUtf8(std::string& sortie, unsigned code) {
-    if (code < 0x80) {
-        sortie += static_cast<char>(code);
-    } else {
-        sortie += static_cast<char>(0xC0 | (code >> 6));
-        sortie += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
+const std::string_view Remplacement = "\uFFFD";
 
 // The iconv name of a code page number (1252 gives "CP1252").
 std::string NomIconv(std::uint32_t pageDeCode) { return "CP" + std::to_string(pageDeCode); }
 
 }  // namespace
 
-std::string VersUtf8(std::string_view octets, std::uint32_t pageDeCode) {
+std::string VersUtf8(std::string_view octets, std::uint32_t pageDeCode, bool* remplacement) {
     Convertisseur c("UTF-8", NomIconv(pageDeCode));
-    return c.Convertit(octets, [](std::string_view reste, std::string& sortie) -> std::size_t {
-        AjouteUtf8(sortie, static_cast<unsigned char>(reste.front()));
+    bool remplace = false;
+    std::string utf8 = c.Convertit(octets, [&](std::string_view, std::string& sortie) -> std::size_t {
+        sortie += Remplacement;
+        remplace = true;
         return 1;
     });
+    if (remplacement != nullptr) *remplacement = remplace;
+    return utf8;
 }
 
 std::string ConvertitJeu(std::string_view octets, const std::string& depuis, const std::string& vers) {

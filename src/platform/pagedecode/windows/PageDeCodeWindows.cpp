@@ -51,18 +51,25 @@ std::string DepuisLarge(std::wstring_view large, UINT page, bool approcher) {
     return octets;
 }
 
-// One character at a time, for a text that holds bytes the code page leaves
-// undefined: each such byte becomes the character of the same value.
-std::wstring VersLargeOctetParOctet(std::string_view octets, UINT page) {
+// One character at a time, so that each byte the code page cannot convert
+// is known: it becomes U+FFFD, and the next byte starts a character again.
+// ASCII is the same in every 8-bit code page of Windows.
+std::wstring VersLargeParCaractere(std::string_view octets, UINT page, bool& remplace) {
     std::wstring large;
+    large.reserve(octets.size());
     for (std::size_t i = 0; i < octets.size();) {
         const auto octet = static_cast<unsigned char>(octets[i]);
-        const std::size_t longueur = IsDBCSLeadByteEx(page, octet) && i + 1 < octets.size() ? 2 : 1;
-        if (const auto caractere = VersLarge(octets.substr(i, longueur), page, MB_ERR_INVALID_CHARS)) {
+        const std::size_t longueur = IsDBCSLeadByteEx(page, octet) ? 2 : 1;
+        std::optional<std::wstring> caractere;
+        if (octet < 0x80) caractere = std::wstring(1, static_cast<wchar_t>(octet));
+        else if (i + longueur <= octets.size())
+            caractere = VersLarge(octets.substr(i, longueur), page, MB_ERR_INVALID_CHARS);
+        if (caractere) {
             large += *caractere;
             i += longueur;
         } else {
-            large += static_cast<wchar_t>(octet);
+            large += L'\xFFFD';
+            remplace = true;
             ++i;
         }
     }
@@ -88,9 +95,11 @@ UINT PageDuJeu(const std::string& nom) {
 
 }  // namespace
 
-std::string VersUtf8(std::string_view octets, std::uint32_t pageDeCode) {
-    std::optional<std::wstring> large = VersLarge(octets, pageDeCode, MB_ERR_INVALID_CHARS);
-    return DepuisLarge(large ? *large : VersLargeOctetParOctet(octets, pageDeCode), CP_UTF8, false);
+std::string VersUtf8(std::string_view octets, std::uint32_t pageDeCode, bool* remplacement) {
+    bool remplace = false;
+    std::string utf8 = DepuisLarge(VersLargeParCaractere(octets, pageDeCode, remplace), CP_UTF8, false);
+    if (remplacement != nullptr) *remplacement = remplace;
+    return utf8;
 }
 
 std::string ConvertitJeu(std::string_view octets, const std::string& depuis, const std::string& vers) {
