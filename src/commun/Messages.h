@@ -23,6 +23,7 @@ inline constexpr std::uint16_t ValeurHorsBornes = 65378;
 inline constexpr std::uint16_t InsertionRichEdit = 65379;
 inline constexpr std::uint16_t MemoireInsuffisante = 65380;
 inline constexpr std::uint16_t ErreurInterne = 65381;
+inline constexpr std::uint16_t BibliothequeSysteme = 65382;
 
 inline constexpr std::uint16_t PasUnExport = 1;
 inline constexpr std::uint16_t Attention = 2;

@@ -4,10 +4,10 @@
 //   aide-essais tient FICHIER   holds the file open for writing, says
 //                               "ouvert" on standard output, and waits to be
 //                               ended (at most two minutes);
-//   aide-essais boite TITRE     waits (at most 20 s) for a shown message box
+//   aide-essais boite TITRE     waits (at most 60 s) for a shown message box
 //                               of that caption and writes its text, in the
 //                               system's code page, on standard output;
-//   aide-essais fenetre         waits (at most 20 s) for the tool's main
+//   aide-essais fenetre         waits (at most 60 s) for the tool's main
 //                               window and writes its caption, then its
 //                               client area: width, height, and the screen
 //                               position of its top left corner.
@@ -54,7 +54,7 @@ BOOL CALLBACK Cherche(HWND fenetre, LPARAM parametre) {
 
 // The shown top-level window of that class (and caption), waited for.
 HWND Attends(const char* classe, const char* titre) {
-    for (int essai = 0; essai < 200; ++essai) {
+    for (int essai = 0; essai < 600; ++essai) {
         Recherche recherche{classe, titre, nullptr};
         EnumWindows(Cherche, reinterpret_cast<LPARAM>(&recherche));
         if (recherche.Trouvee) return recherche.Trouvee;

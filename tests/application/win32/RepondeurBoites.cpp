@@ -1,11 +1,15 @@
 // The answerer of the test's message boxes.
 #include "RepondeurBoites.h"
 
+#include <utility>
+
 namespace {
 
 RepondeurBoites* repondeurEnCours = nullptr;
 // The identifier of the text of a message box.
 constexpr int TexteBoite = 0xFFFF;
+// The identifier of the file name of an open dialog.
+constexpr int NomFichierDialogue = 0x47C;
 
 BOOL CALLBACK TrouveBoite(HWND fenetre, LPARAM trouvee) {
     char classe[16] = {};
@@ -23,8 +27,11 @@ std::string TexteDe(HWND fenetre) {
 
 }  // namespace
 
-RepondeurBoites::RepondeurBoites(HWND fenetreSurveillee, int ticsAvantReponse)
-    : surveillee_(fenetreSurveillee), ticsAvantReponse_(ticsAvantReponse), minuterie_(SetTimer(nullptr, 0, 50, Tic)) {
+RepondeurBoites::RepondeurBoites(HWND fenetreSurveillee, int ticsAvantReponse, std::string nomATaper)
+    : surveillee_(fenetreSurveillee),
+      ticsAvantReponse_(ticsAvantReponse),
+      nomATaper_(std::move(nomATaper)),
+      minuterie_(SetTimer(nullptr, 0, 50, Tic)) {
     repondeurEnCours = this;
 }
 
@@ -47,5 +54,6 @@ void RepondeurBoites::Regarde() {
     if (ticsVus_ < ticsAvantReponse_) return;
     ticsVus_ = 0;
     repondue_ = boite;
+    if (!nomATaper_.empty()) SetDlgItemTextA(boite, NomFichierDialogue, nomATaper_.c_str());
     PostMessageA(boite, WM_COMMAND, IDOK, 0);
 }

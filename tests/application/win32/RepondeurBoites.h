@@ -1,7 +1,8 @@
 // Answers the message boxes of the test's own thread as a person would,
 // without one: a timer looks for a shown box every 50 ms, notes its
 // caption, its text and whether the given window was disabled under it,
-// and presses OK once the box has stayed for the ticks asked.
+// and presses OK once the box has stayed for the ticks asked. In an open
+// dialog, the name given is typed first.
 #pragma once
 
 #include <windows.h>
@@ -17,7 +18,7 @@ struct BoiteVue {
 
 class RepondeurBoites {
 public:
-    explicit RepondeurBoites(HWND fenetreSurveillee, int ticsAvantReponse = 1);
+    explicit RepondeurBoites(HWND fenetreSurveillee, int ticsAvantReponse = 1, std::string nomATaper = {});
     ~RepondeurBoites();
     RepondeurBoites(const RepondeurBoites&) = delete;
     RepondeurBoites& operator=(const RepondeurBoites&) = delete;
@@ -30,6 +31,7 @@ private:
 
     HWND surveillee_;
     int ticsAvantReponse_;
+    std::string nomATaper_;
     int ticsVus_ = 0;
     HWND repondue_ = nullptr;
     UINT_PTR minuterie_;

@@ -12,9 +12,15 @@
 #   3. a file without the marker shows "Attention !", and the run ends by
 #      itself with status 0;
 #   4. a file that a second Windows program holds open for writing shows
-#      "Erreur E/S 32.".
+#      "Erreur E/S 32.";
+#   5. reports of 5 000 and of 100 000 refused dates of 60 characters, far
+#      past the 64 000 characters of the rich-text control's default limit,
+#      are copied whole;
+#   6. at 120 and 144 dots per inch (Wine's LogPixels), the window scales
+#      its layout by the measured text height of its font; pictures of the
+#      report at both are kept.
 # Arguments: Controle.exe, aide-essais.exe, the folder of the sample
-# exports, the folder for the picture of the window.
+# exports, the folder for the pictures of the window.
 set -euo pipefail
 programme=$1
 aide=$2
@@ -27,6 +33,7 @@ travail=$(mktemp -d)
 lances=()
 termine() {
   for pid in "${lances[@]}"; do kill "$pid" 2>/dev/null || true; done
+  points_par_pouce 96
   rm -rf "$travail"
 }
 trap termine EXIT
@@ -73,8 +80,53 @@ lance() {
   sleep 0.5
 }
 
-# A click at a place of the window's client area.
-clique() { xdotool mousemove $((gauche + $1)) $((haut + $2)) click 1; }
+# A click at a place of the layout, in the window's client area at its scale.
+clique() { xdotool mousemove $((gauche + $1 * largeur / 444)) $((haut + $2 * hauteur / 248)) click 1; }
+
+# The screen's dots per inch for the programs started afterwards.
+points_par_pouce() {
+  timeout 30 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
+}
+
+# A picture of the window, the pointer away so that no tooltip covers it.
+photographie() {
+  xdotool mousemove 0 0
+  sleep 1
+  import -window root "$travail/ecran.png"
+  eval "$(xdotool getwindowgeometry --shell "$fenetre")"
+  convert "$travail/ecran.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
+}
+
+# The report selected in the box and copied; the clipboard must hold the
+# lines of the file given, each ended by a line break.
+rapport_copie() {
+  clique 200 80
+  # A long report takes a while to reach the clipboard; until then it holds
+  # the previous copy.
+  for essai in $(seq 60); do
+    [ $((essai % 10)) -eq 1 ] && xdotool key ctrl+a ctrl+c
+    sleep 0.5
+    xclip -o -selection clipboard -t UTF8_STRING >"$travail/presse-papiers" 2>/dev/null || true
+    # The copy ends at its zero byte; lines end with CR LF on Windows.
+    perl -0777 -pe 's/\0.*//s; s/\r//g' "$travail/presse-papiers" >"$travail/rapport.txt"
+    cmp -s "$1" "$travail/rapport.txt" && return 0
+  done
+  echec "le rapport copié diffère ($(wc -l <"$travail/rapport.txt") lignes sur $(wc -l <"$1"))"
+}
+
+# An export of births whose every date is refused, and its report, each
+# line of 60 characters.
+export_refuse() {
+  python3 - "$1" "$travail/export-$1.txt" "$travail/rapport-$1.txt" <<'PY'
+import sys
+actes = int(sys.argv[1])
+with open(sys.argv[2], "wb") as export, open(sys.argv[3], "w", encoding="utf-8") as rapport:
+    for acte in range(1, actes + 1):
+        reference = f"N1850-{acte:06d} Le Bihan Hervé Marie-Josèphe Aline"
+        export.write(f"TABRENNV3;{acte};{reference};Saint-Brieuc;22;N;31/02/1850;{';' * 22}\r\n".encode("cp1252"))
+        rapport.write(f"{reference} : 31/02/1850\n")
+PY
+}
 
 # Waits for the run to end; its exit status must be 0.
 fin_attendue() {
@@ -127,22 +179,8 @@ echo "Fenêtre « $caption », zone cliente ${largeur}x${hauteur}"
 ouvre "$travail/mariages-a-corriger.txt"
 clique 220 197
 boite_attendue "Bravo !" "Copiez les résultats !"
-# The pointer leaves the window, so that no tooltip covers the picture.
-xdotool mousemove 0 0
-sleep 1
-import -window root "$travail/ecran.png"
-eval "$(xdotool getwindowgeometry --shell "$fenetre")"
-convert "$travail/ecran.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$sortie/fenetre-windows.png"
-clique 200 80
-for _ in $(seq 10); do
-  xdotool key ctrl+a ctrl+c
-  sleep 0.5
-  xclip -o -selection clipboard -t UTF8_STRING >"$travail/presse-papiers" 2>/dev/null || true
-  [ -s "$travail/presse-papiers" ] && break
-done
-# The copy ends at its zero byte; lines end with CR LF on Windows.
-perl -0777 -pe 's/\0.*//s; s/\r//g' "$travail/presse-papiers" >"$travail/rapport.txt"
-diff "$attendu" "$travail/rapport.txt" || echec "le rapport copié diffère"
+photographie "$sortie/fenetre-windows.png"
+rapport_copie "$attendu"
 echo "Rapport copié conforme"
 clique 364 197
 fin_attendue
@@ -169,4 +207,34 @@ ouvre "$travail/tenu.txt"
 boite_attendue Controle "Erreur E/S 32."
 clique 364 197
 fin_attendue
+
+echo "--- 5. de longs rapports"
+for actes in 5000 100000; do
+  export_refuse "$actes"
+  lance
+  ouvre "$travail/export-$actes.txt"
+  clique 220 197
+  boite_attendue "Bravo !" "Copiez les résultats !"
+  rapport_copie "$travail/rapport-$actes.txt"
+  echo "Rapport de $actes dates refusées copié entier"
+  clique 364 197
+  fin_attendue
+done
+
+echo "--- 6. à 120 et 144 points par pouce"
+for points in "120 546 305" "144 683 382"; do
+  read -r ppp largeur_attendue hauteur_attendue <<<"$points"
+  points_par_pouce "$ppp"
+  lance
+  [ "$largeur" = "$largeur_attendue" ] && [ "$hauteur" = "$hauteur_attendue" ] ||
+    echec "à $ppp points par pouce, zone cliente de ${largeur}x${hauteur} au lieu de ${largeur_attendue}x${hauteur_attendue}"
+  ouvre "$travail/mariages-a-corriger.txt"
+  clique 220 197
+  boite_attendue "Bravo !" "Copiez les résultats !"
+  photographie "$sortie/fenetre-windows-$ppp.png"
+  clique 364 197
+  fin_attendue
+  echo "À $ppp points par pouce : zone cliente de ${largeur}x${hauteur}"
+done
+points_par_pouce 96
 echo "Fenêtre Windows conforme"
