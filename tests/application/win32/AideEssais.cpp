@@ -7,6 +7,8 @@
 //   aide-essais boite TITRE     waits (at most 60 s) for a shown message box
 //                               of that caption and writes its text, in the
 //                               system's code page, on standard output;
+//   aide-essais presse-papiers  writes the text of the clipboard, in the
+//                               system's code page, on standard output;
 //   aide-essais fenetre         waits (at most 60 s) for the tool's main
 //                               window and writes its caption, then its
 //                               client area: width, height, and the screen
@@ -75,6 +77,16 @@ int Boite(const char* titre) {
     return 0;
 }
 
+int PressePapiers() {
+    if (!OpenClipboard(nullptr)) return 1;
+    const HANDLE donnees = GetClipboardData(CF_TEXT);
+    const char* texte = donnees ? static_cast<const char*>(GlobalLock(donnees)) : nullptr;
+    if (texte) std::fwrite(texte, 1, std::strlen(texte), stdout);
+    if (texte) GlobalUnlock(donnees);
+    CloseClipboard();
+    return texte ? 0 : 1;
+}
+
 int Fenetre() {
     const HWND fenetre = Attends("TAccueil", nullptr);
     if (!fenetre) return 1;
@@ -94,6 +106,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "tient") return Tient(argv[2]);
     if (argc == 3 && std::string(argv[1]) == "boite") return Boite(argv[2]);
     if (argc == 2 && std::string(argv[1]) == "fenetre") return Fenetre();
-    std::fprintf(stderr, "usage : aide-essais tient FICHIER | boite TITRE | fenetre\n");
+    if (argc == 2 && std::string(argv[1]) == "presse-papiers") return PressePapiers();
+    std::fprintf(stderr, "usage : aide-essais tient FICHIER | boite TITRE | fenetre | presse-papiers\n");
     return 2;
 }
