@@ -1,24 +1,25 @@
 #!/usr/bin/env bash
 # Measures "Traite" on exports of 1 000 000 acts (births of about 190 bytes a
 # line) with no date, 1% and every date refused, in one run: the check
-# without a window and the Linux window (bench/linux/bench_traite_fenetre
+# without a window and the Linux window (bench/linux/bench_traite_fenetre.cpp
 # under Xvfb), then the Windows window under 64-bit Wine, the real
 # Controle.exe driven as a person does it (tests/application/win32/
 # pilotage.sh): from the click on "Traite" to the box "Bravo !", on the same
 # exports. Not a test: it takes several minutes.
 #
-#   outils/mesure-fenetres.sh
+#   outils/mesure-fenetres.sh [PART...]
 #
+# PART: 0 (no date refused), 100 (1%), 1 (every date); by default all three.
 # Needs build/defaut and build/windows64 built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
-parts=(0 100 1)
-
 # Inside the Windows window's display and prefix: the seconds of each check.
 if [ "${1:-}" = --fenetre-windows ]; then
   programme=$2
   aide=$3
+  shift 3
+  parts=("$@")
   source tests/application/win32/pilotage.sh
   for part in "${parts[@]}"; do
     lance
@@ -42,14 +43,17 @@ if [ "${1:-}" = --fenetre-windows ]; then
   exit 0
 fi
 
+parts=("$@")
+[ $# -gt 0 ] || parts=(0 100 1)
 resultats=$(mktemp -d)
 trap 'rm -rf "$resultats"' EXIT
 # The Linux measures also write the exports, into /tmp, for the Windows ones.
-xvfb-run -a -s "-screen 0 1024x768x24" build/defaut/bench/linux/bench_traite_fenetre \
-  --benchmark_filter='/actes:1000000/' --benchmark_format=csv >"$resultats/linux.csv" 2>/dev/null
+filtre=$(IFS='|'; echo "/actes:1000000/refusePour:(${parts[*]})\$")
+xvfb-run -a -s "-screen 0 1024x768x24" build/defaut/bench/bench_traite_fenetre \
+  --benchmark_filter="$filtre" --benchmark_format=csv >"$resultats/linux.csv" 2>/dev/null
 tests/application/win32/sous-wine-xvfb.sh win64 build/windows64/wine-fenetre "$0" --fenetre-windows \
   build/windows64/src/application/win32/Controle.exe build/windows64/tests/application/win32/aide-essais.exe \
-  >"$resultats/windows.txt"
+  "${parts[@]}" >"$resultats/windows.txt"
 
 # Seconds of a Linux measure: its name's first column, its real time in ms.
 linux() { grep "^\"$1/actes:1000000/refusePour:$2\"" "$resultats/linux.csv" | cut -d, -f3 | awk '{printf "%.2f", $1 / 1000}'; }
@@ -61,5 +65,6 @@ for part in "${parts[@]}"; do
   w=$(windows "$part")
   LC_ALL=C printf '%-22s %10.2f s %12.2f s %14.2f s %7.1fx\n' "1/$part" "$s" "$l" "$w" "$(echo "$w / $l" | bc -l)"
 done
+[ -n "$(windows 100)" ] && [ -n "$(windows 0)" ] || exit 0
 echo "1 % refusées / aucune : fenêtre Linux $(echo "$(linux TraiteDansLaFenetre 100) / $(linux TraiteDansLaFenetre 0)" | bc -l | cut -c1-4)," \
   "fenêtre Windows $(echo "$(windows 100) / $(windows 0)" | bc -l | cut -c1-4)"
