@@ -14,6 +14,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
+# Numbers are written with a point.
+export LC_NUMERIC=C
 # Inside the Windows window's display and prefix: the seconds of each check.
 if [ "${1:-}" = --fenetre-windows ]; then
   programme=$2
@@ -50,14 +52,19 @@ trap 'rm -rf "$resultats"' EXIT
 # The Linux measures also write the exports, into /tmp, for the Windows ones.
 filtre=$(IFS='|'; echo "/actes:1000000/refusePour:(${parts[*]})\$")
 xvfb-run -a -s "-screen 0 1024x768x24" build/defaut/bench/bench_traite_fenetre \
-  --benchmark_filter="$filtre" --benchmark_format=csv >"$resultats/linux.csv" 2>/dev/null
+  --benchmark_filter="$filtre" --benchmark_format=json >"$resultats/linux.json" 2>/dev/null
 tests/application/win32/sous-wine-xvfb.sh win64 build/windows64/wine-fenetre "$0" --fenetre-windows \
   build/windows64/src/application/win32/Controle.exe build/windows64/tests/application/win32/aide-essais.exe \
   "${parts[@]}" >"$resultats/windows.txt"
 
-# Seconds of a Linux measure: its name's first column, its real time in ms.
-linux() { grep "^\"$1/actes:1000000/refusePour:$2\"" "$resultats/linux.csv" | cut -d, -f3 | awk '{printf "%.2f", $1 / 1000}'; }
-windows() { awk -v p="$1" '$1 == p { printf "%.2f", $2 }' "$resultats/windows.txt"; }
+# Seconds of a Linux measure, from its real time in ms.
+linux() {
+  python3 -c 'import json, sys
+mesures = json.load(open(sys.argv[1]))["benchmarks"]
+print("%.2f" % next(m["real_time"] / 1000 for m in mesures if m["name"] == sys.argv[2]))' \
+    "$resultats/linux.json" "$1/actes:1000000/refusePour:$2"
+}
+windows() { LC_ALL=C awk -v p="$1" '$1 == p { printf "%.2f", $2 }' "$resultats/windows.txt"; }
 LC_ALL=C printf '%-22s %12s %14s %16s %8s\n' "dates refusées" "sans fenêtre" "fenêtre Linux" "fenêtre Windows" "Win/Lin"
 for part in "${parts[@]}"; do
   s=$(linux TraiteSansFenetre "$part")
