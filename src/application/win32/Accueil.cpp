@@ -129,6 +129,12 @@ void TAccueil::CreeControles() {
     const HWND entree = CreeControle("RichEdit", "Entree", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
                                      polices_.Fenetre.get());
     SendMessageA(entree, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(clCream));
+    // The report is plain text: a copy then carries the text alone, without
+    // a rich-text rendering of it (which Wine's control makes in a time that
+    // grows with the square of the report). The mode can change only while
+    // the control is empty and has nothing to undo.
+    SendMessageA(entree, EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageA(entree, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
     Entree = std::make_unique<TRichEdit>(entree);
 
     boutons_ = {BoutonOuvre.get(), BoutonTraite.get(), BoutonQuite.get()};

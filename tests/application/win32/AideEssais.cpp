@@ -4,12 +4,12 @@
 //   aide-essais tient FICHIER   holds the file open for writing, says
 //                               "ouvert" on standard output, and waits to be
 //                               ended (at most two minutes);
-//   aide-essais boite TITRE     waits (at most 60 s) for a shown message box
+//   aide-essais boite TITRE     waits (at most 180 s) for a shown message box
 //                               of that caption and writes its text, in the
 //                               system's code page, on standard output;
 //   aide-essais presse-papiers  writes the text of the clipboard, in the
 //                               system's code page, on standard output;
-//   aide-essais fenetre         waits (at most 60 s) for the tool's main
+//   aide-essais fenetre         waits (at most 180 s) for the tool's main
 //                               window and writes its caption, then its
 //                               client area: width, height, and the screen
 //                               position of its top left corner.
@@ -54,9 +54,10 @@ BOOL CALLBACK Cherche(HWND fenetre, LPARAM parametre) {
     return FALSE;
 }
 
-// The shown top-level window of that class (and caption), waited for.
+// The shown top-level window of that class (and caption), waited for (a
+// long check may end in its box after a minute or more on a busy machine).
 HWND Attends(const char* classe, const char* titre) {
-    for (int essai = 0; essai < 600; ++essai) {
+    for (int essai = 0; essai < 1800; ++essai) {
         Recherche recherche{classe, titre, nullptr};
         EnumWindows(Cherche, reinterpret_cast<LPARAM>(&recherche));
         if (recherche.Trouvee) return recherche.Trouvee;

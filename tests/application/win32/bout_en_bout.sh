@@ -13,7 +13,7 @@
 #      itself with status 0;
 #   4. a file that a second Windows program holds open for writing shows
 #      "Erreur E/S 32.";
-#   5. a report of 5 000 refused dates of 60 characters, far past the
+#   5. a report of 100 000 refused dates of 60 characters, far past the
 #      64 000 characters of the rich-text control's default limit, is copied
 #      whole;
 #   6. at 120 and 144 dots per inch (Wine's LogPixels), the window scales
@@ -49,8 +49,8 @@ rapport_copie() {
   clique 200 80
   # A long report takes a while to reach the clipboard; until then it holds
   # the previous copy.
-  for essai in $(seq 60); do
-    [ $((essai % 10)) -eq 1 ] && xdotool key ctrl+a ctrl+c
+  for essai in $(seq 240); do
+    [ $((essai % 40)) -eq 1 ] && xdotool key ctrl+a ctrl+c
     sleep 0.5
     wine "$aide" presse-papiers </dev/null 2>/dev/null | iconv -f CP1252 -t UTF-8 | tr -d '\r' >"$travail/rapport.txt" || true
     cmp -s "$1" "$travail/rapport.txt" && return 0
@@ -110,13 +110,13 @@ clique 364 197
 fin_attendue
 
 echo "--- 5. un long rapport"
-export_refuse 5000
+export_refuse 100000
 lance
-ouvre "$travail/export-5000.txt"
+ouvre "$travail/export-100000.txt"
 clique 220 197
 boite_attendue "Bravo !" "Copiez les résultats !"
-rapport_copie "$travail/rapport-5000.txt"
-echo "Rapport de 5000 dates refusées copié entier"
+rapport_copie "$travail/rapport-100000.txt"
+echo "Rapport de 100000 dates refusées copié entier"
 clique 364 197
 fin_attendue
 
