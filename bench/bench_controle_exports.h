@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-// Every refusePour-th act has a refused date (1: all of them, 100: 1%).
+// Every refusePour-th act has a refused date (1: all of them, 100: 1%, 0: none).
 inline std::string GenereExport(std::int64_t actes, int refusePour) {
     const std::filesystem::path chemin =
         std::filesystem::temp_directory_path() /
@@ -26,7 +26,7 @@ inline std::string GenereExport(std::int64_t actes, int refusePour) {
     std::ofstream fichier(chemin, std::ios::binary);
     char ligne[512];
     for (std::int64_t acte = 1; acte <= actes; ++acte) {
-        const bool refuse = acte % refusePour == 0;
+        const bool refuse = refusePour > 0 && acte % refusePour == 0;
         const int jour = static_cast<int>(acte % 28) + 1;
         const int mois = static_cast<int>(acte % 12) + 1;
         const int annee = 1800 + static_cast<int>(acte % 120);

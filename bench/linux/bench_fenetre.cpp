@@ -1,6 +1,7 @@
 // Measures of the window: building and showing it, the progress bar's
 // repaint with and without a change of its band, and the report box filled
-// line by line or at once.
+// line by line or kept back and poured by blocks.
+#include "application/RapportRetenu.h"
 #include "application/qt/Accueil.h"
 #include "application/qt/Application.h"
 
@@ -56,14 +57,16 @@ void RapportUneAUne(benchmark::State& etat) {
 }
 BENCHMARK(RapportUneAUne)->Arg(20'000)->Unit(benchmark::kMillisecond);
 
-void RapportEnBloc(benchmark::State& etat) {
+void RapportRetenuPuisVerse(benchmark::State& etat) {
     const auto lignes = LignesDeRapport(static_cast<int>(etat.range(0)));
     for (auto _ : etat) {
         TRichEdit boite;
-        boite.AjouteLignes(lignes);
+        RapportRetenu rapport(boite);
+        for (const Texte& ligne : lignes) rapport.Ajoute(ligne);
+        rapport.Verse();
     }
 }
-BENCHMARK(RapportEnBloc)->Arg(20'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(RapportRetenuPuisVerse)->Arg(20'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 # The Windows packages, made by `cmake --build --preset windows --target
 # package`: a French installer (NSIS, from the template of this folder) that
-# installs Controle.exe and controle-dates-lot.exe with a Start-menu entry and
-# an uninstaller, and a zip of the same files for users who do not install.
+# installs Controle.exe and controle-dates-lot.exe for the user, without
+# administrator rights, with a Start-menu entry and an uninstaller, and a zip
+# of the same files for users who do not install.
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME "Contrôle des dates invalides")
 set(CPACK_PACKAGE_VENDOR "Contrôle des dates")
@@ -14,11 +15,9 @@ set(CPACK_NSIS_DISPLAY_NAME "Contrôle des dates invalides")
 # program, which 64-bit Wine runs on every machine.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(CPACK_NSIS_CIBLE "Target amd64-unicode")
-  set(CPACK_NSIS_DOSSIER_PROGRAMMES "$PROGRAMFILES64")
   set(CPACK_PACKAGE_FILE_NAME controle-des-dates-${PROJECT_VERSION}-windows64)
 else()
   set(CPACK_NSIS_CIBLE "Unicode true")
-  set(CPACK_NSIS_DOSSIER_PROGRAMMES "$PROGRAMFILES")
   set(CPACK_PACKAGE_FILE_NAME controle-des-dates-${PROJECT_VERSION}-windows)
 endif()
 # The installer, as the tests find it.

@@ -14,15 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <vector>
-
 Q_DECLARE_METATYPE(RectanglePlace)
-
-namespace {
-
-std::vector<Texte> Lignes(std::initializer_list<const char*> textes) { return {textes.begin(), textes.end()}; }
-
-}  // namespace
 
 class TestControles : public QObject {
     Q_OBJECT
@@ -125,52 +117,6 @@ private slots:
         QVERIFY(!boite.document()->isModified());
         boite.AjouteLigne(Texte("12 : 31/02/1850 \xE9"));
         QCOMPARE(boite.toPlainText(), QStringLiteral("12 : 31/02/1850 \u00E9\n"));
-    }
-
-    // After text typed without a final break, a line goes after a break.
-    void ligneApresTexteTape() {
-        TRichEdit boite;
-        boite.setPlainText(QStringLiteral("tap\u00E9"));
-        boite.AjouteLigne(Texte("A"));
-        boite.AjouteLignes(Lignes({"B", "C"}));
-        QCOMPARE(boite.toPlainText(), QStringLiteral("tap\u00E9\nA\nB\nC"));
-    }
-
-    // A line that does not fit whole is not taken; the lines before it
-    // stay; adding at once gives the same text and the same failure.
-    void capaciteDuRapport_data() {
-        QTest::addColumn<bool>("enBloc");
-        QTest::newRow("one by one") << false;
-        QTest::newRow("at once") << true;
-    }
-    void capaciteDuRapport() {
-        QFETCH(bool, enBloc);
-        TRichEdit boite;
-        boite.FixeCapacite(10);
-        const auto lignes = Lignes({"abc", "def", "ghij", "k"});
-        bool echec = false;
-        try {
-            if (enBloc) boite.AjouteLignes(lignes);
-            else
-                for (const Texte& ligne : lignes) boite.AjouteLigne(ligne);
-        } catch (const EOutOfResources& e) {
-            echec = true;
-            QCOMPARE(e.Message(), Texte("Erreur d'insertion de ligne RichEdit"));
-        }
-        QVERIFY(echec);
-        QCOMPARE(boite.toPlainText(), QStringLiteral("abc\ndef\n"));
-        QCOMPARE(boite.Longueur(), 8);
-    }
-
-    void lignesEnBlocCommeUneAUne() {
-        std::vector<Texte> lignes;
-        for (int i = 0; i < 1000; ++i)
-            lignes.emplace_back("acte " + std::to_string(i) + " : 31/02/18" + std::to_string(i % 100));
-        lignes.emplace_back("");
-        TRichEdit uneAUne, enBloc;
-        for (const Texte& ligne : lignes) uneAUne.AjouteLigne(ligne);
-        enBloc.AjouteLignes(lignes);
-        QCOMPARE(enBloc.toPlainText(), uneAUne.toPlainText());
     }
 
     void dialogueOuverture() {

@@ -7,7 +7,7 @@
 //   Progression: Min(), Max(), Position(), Step(), FixeMax(n) (may raise
 //     EInvalidOperation), FixePosition(n), FixeStep(n), Repeint() (redraws at
 //     once when the band's length changed), setVisible(bool).
-//   Entree: Vide(), AjouteLigne(texte), AjouteLignes(lignes) (may raise
+//   Entree: Vide(), AjouteLigne(texte) (may raise
 //     EOutOfResources), resize(largeur, hauteur), setVisible(bool).
 //   ChampType, ChampNombre: FixeTexte(texte).
 //   OpenDialog: Execute(), FileName().

@@ -2,20 +2,17 @@
 // the window's Qt controls.
 #include "application/qt/Accueil.h"
 
+#include "application/RapportRetenu.h"
 #include "application/qt/Application.h"
 #include "depart/SequencesAccueil.h"
 
-#include <vector>
-
 namespace {
 
-// The control operations over the window's controls. Refused dates are
-// gathered while the report box is hidden and put in by blocks, one by one
-// only when the box may be near its capacity, so that a full box fails on the
-// very line that does not fit.
+// The control operations over the window's controls; the refused dates go
+// into the report box by the shared rule, kept back while it is hidden.
 class ControlesQt : public ControlesAccueil {
 public:
-    explicit ControlesQt(TAccueil& fenetre) : f_(fenetre) {}
+    explicit ControlesQt(TAccueil& fenetre) : f_(fenetre), rapport_(*fenetre.Entree) {}
 
     bool ExecuteOpenDialog() override { return f_.OpenDialog->Execute(); }
     Texte FileNameOpenDialog() override { return f_.OpenDialog->FileName(); }
@@ -23,24 +20,8 @@ public:
     void MontreEntree(bool visible) override { f_.Entree->setVisible(visible); }
     void DimensionneEntree(int largeur, int hauteur) override { f_.Entree->resize(largeur, hauteur); }
     void VideEntree() override { f_.Entree->Vide(); }
-    void AjouteLigneEntree(const Texte& ligne) override {
-        // A byte of the code page never gives more than one character.
-        const qsizetype auPlus = ligne.Longueur() + 1;
-        if (f_.Entree->Longueur() + caracteresEnAttente_ + auPlus > f_.Entree->Capacite()) {
-            VerseLignesEntree();
-            f_.Entree->AjouteLigne(ligne);
-            return;
-        }
-        enAttente_.push_back(ligne);
-        caracteresEnAttente_ += auPlus;
-        if (enAttente_.size() == LignesParBloc) VerseLignesEntree();
-    }
-    void VerseLignesEntree() override {
-        std::vector<Texte> bloc;
-        bloc.swap(enAttente_);
-        caracteresEnAttente_ = 0;
-        f_.Entree->AjouteLignes(bloc);
-    }
+    void AjouteLigneEntree(const Texte& ligne) override { rapport_.Ajoute(ligne); }
+    void VerseLignesEntree() override { rapport_.Verse(); }
 
     void MontreProgression(bool visible) override { f_.Progression->setVisible(visible); }
     void FixeMaxProgression(std::int32_t maximum) override { f_.Progression->FixeMax(maximum); }
@@ -56,11 +37,8 @@ public:
     void DemandeFin() override { Application->DemandeFin(); }
 
 private:
-    static constexpr std::size_t LignesParBloc = 8192;
-
     TAccueil& f_;
-    std::vector<Texte> enAttente_;
-    qsizetype caracteresEnAttente_ = 0;
+    RapportRetenu rapport_;
 };
 
 }  // namespace

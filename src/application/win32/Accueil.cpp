@@ -5,6 +5,7 @@
 
 #include "DispositionAccueil.h"
 #include "application/PanneauxBarreEtat.h"
+#include "application/win32/Processus.h"
 #include "application/win32/Ressources.h"
 #include "application/win32/TexteLarge.h"
 #include "application/win32/controles/DecodeJpeg.h"
@@ -70,7 +71,7 @@ TAccueil::TAccueil()
       fondChamps_(CreateSolidBrush(GetSysColor(CouleurGradientInactif))) {
     INITCOMMONCONTROLSEX communs{sizeof communs, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&communs);
-    texteRiche_ = LoadLibraryA("riched32.dll");
+    texteRiche_ = ChargeBibliothequeSysteme("riched32.dll");
     CreeFenetre();
     CreeControles();
     CreeInfobulles();
@@ -130,8 +131,12 @@ void TAccueil::CreeControles() {
     const HWND entree = CreeControle(L"RichEdit", "Entree", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL,
                                      WS_EX_CLIENTEDGE, polices_.Fenetre.get());
     SendMessageA(entree, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(clCream));
-    // MaxLength 0: the control's own default capacity.
-    SendMessageA(entree, EM_LIMITTEXT, 0, 0);
+    // The report is plain text: a copy then carries the text alone, without
+    // a rich-text rendering of it (which Wine's control makes in a time that
+    // grows with the square of the report). The mode can change only while
+    // the control is empty and has nothing to undo.
+    SendMessageA(entree, EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageA(entree, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
     Entree = std::make_unique<TRichEdit>(entree);
 
     boutons_ = {BoutonOuvre.get(), BoutonTraite.get(), BoutonQuite.get()};
@@ -191,8 +196,10 @@ void TAccueil::CreeInfobulles() {
 void TAccueil::BoutonQuiteClick(TSpeedButton*) { Application->DemandeFin(); }
 
 void TAccueil::MontreEntree(bool visible) {
-    // Shown, the report reads from its first line, wherever the lines added
-    // while it was hidden and small left its view.
+    // Hidden, the box does not wrap its lines, so that the lines poured into
+    // it are not laid out in its 33 pixels; shown, it wraps them at its width
+    // and reads from its first line, wherever the filling left its view.
+    SendMessageA(Entree->Handle(), EM_SETTARGETDEVICE, 0, visible ? 0 : 1);
     if (visible) SendMessageA(Entree->Handle(), WM_VSCROLL, SB_TOP, 0);
     ShowWindow(Entree->Handle(), visible ? SW_SHOW : SW_HIDE);
 }

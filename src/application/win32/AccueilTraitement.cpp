@@ -2,14 +2,16 @@
 // the window's Win32 controls.
 #include "application/win32/Accueil.h"
 
+#include "application/RapportRetenu.h"
 #include "depart/SequencesAccueil.h"
 
 namespace {
 
-// The control operations over the window's controls.
+// The control operations over the window's controls; the refused dates go
+// into the report box by the shared rule, kept back while it is hidden.
 class ControlesWin32 : public ControlesAccueil {
 public:
-    explicit ControlesWin32(TAccueil& fenetre) : f_(fenetre) {}
+    explicit ControlesWin32(TAccueil& fenetre) : f_(fenetre), rapport_(*fenetre.Entree) {}
 
     bool ExecuteOpenDialog() override { return f_.OpenDialog.Execute(Application->FenetreApplication()); }
     Texte FileNameOpenDialog() override { return f_.OpenDialog.FileName(); }
@@ -17,7 +19,8 @@ public:
     void MontreEntree(bool visible) override { f_.MontreEntree(visible); }
     void DimensionneEntree(int largeur, int hauteur) override { f_.DimensionneEntree(largeur, hauteur); }
     void VideEntree() override { f_.Entree->Vide(); }
-    void AjouteLigneEntree(const Texte& ligne) override { f_.Entree->AjouteLigne(ligne); }
+    void AjouteLigneEntree(const Texte& ligne) override { rapport_.Ajoute(ligne); }
+    void VerseLignesEntree() override { rapport_.Verse(); }
 
     void MontreProgression(bool visible) override { f_.Progression->Montre(visible); }
     void FixeMaxProgression(std::int32_t maximum) override { f_.Progression->FixeMax(maximum); }
@@ -34,6 +37,7 @@ public:
 
 private:
     TAccueil& f_;
+    RapportRetenu rapport_;
 };
 
 }  // namespace

@@ -4,10 +4,12 @@
 //   aide-essais tient FICHIER   holds the file open for writing, says
 //                               "ouvert" on standard output, and waits to be
 //                               ended (at most two minutes);
-//   aide-essais boite TITRE     waits (at most 20 s) for a shown message box
+//   aide-essais boite TITRE     waits (at most 180 s) for a shown message box
 //                               of that caption and writes its text, in the
 //                               system's code page, on standard output;
-//   aide-essais fenetre         waits (at most 20 s) for the tool's main
+//   aide-essais presse-papiers  writes the text of the clipboard, in the
+//                               system's code page, on standard output;
+//   aide-essais fenetre         waits (at most 180 s) for the tool's main
 //                               window and writes its caption, then its
 //                               client area: width, height, and the screen
 //                               position of its top left corner.
@@ -52,9 +54,10 @@ BOOL CALLBACK Cherche(HWND fenetre, LPARAM parametre) {
     return FALSE;
 }
 
-// The shown top-level window of that class (and caption), waited for.
+// The shown top-level window of that class (and caption), waited for (a
+// long check may end in its box after a minute or more on a busy machine).
 HWND Attends(const char* classe, const char* titre) {
-    for (int essai = 0; essai < 200; ++essai) {
+    for (int essai = 0; essai < 1800; ++essai) {
         Recherche recherche{classe, titre, nullptr};
         EnumWindows(Cherche, reinterpret_cast<LPARAM>(&recherche));
         if (recherche.Trouvee) return recherche.Trouvee;
@@ -73,6 +76,16 @@ int Boite(const char* titre) {
     GetDlgItemTextA(boite, TexteBoite, texte, sizeof texte);
     std::printf("%s\n", texte);
     return 0;
+}
+
+int PressePapiers() {
+    if (!OpenClipboard(nullptr)) return 1;
+    const HANDLE donnees = GetClipboardData(CF_TEXT);
+    const char* texte = donnees ? static_cast<const char*>(GlobalLock(donnees)) : nullptr;
+    if (texte) std::fwrite(texte, 1, std::strlen(texte), stdout);
+    if (texte) GlobalUnlock(donnees);
+    CloseClipboard();
+    return texte ? 0 : 1;
 }
 
 int Fenetre() {
@@ -94,6 +107,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "tient") return Tient(argv[2]);
     if (argc == 3 && std::string(argv[1]) == "boite") return Boite(argv[2]);
     if (argc == 2 && std::string(argv[1]) == "fenetre") return Fenetre();
-    std::fprintf(stderr, "usage : aide-essais tient FICHIER | boite TITRE | fenetre\n");
+    if (argc == 2 && std::string(argv[1]) == "presse-papiers") return PressePapiers();
+    std::fprintf(stderr, "usage : aide-essais tient FICHIER | boite TITRE | fenetre | presse-papiers\n");
     return 2;
 }

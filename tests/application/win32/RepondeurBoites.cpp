@@ -2,12 +2,15 @@
 #include "RepondeurBoites.h"
 
 #include <iterator>
+#include <utility>
 
 namespace {
 
 RepondeurBoites* repondeurEnCours = nullptr;
 // The identifier of the text of a message box.
 constexpr int TexteBoite = 0xFFFF;
+// The identifier of the file name of an open dialog.
+constexpr int NomFichierDialogue = 0x47C;
 
 BOOL CALLBACK TrouveBoite(HWND fenetre, LPARAM trouvee) {
     char classe[16] = {};
@@ -25,8 +28,11 @@ std::wstring TexteDe(HWND fenetre) {
 
 }  // namespace
 
-RepondeurBoites::RepondeurBoites(HWND fenetreSurveillee, int ticsAvantReponse)
-    : surveillee_(fenetreSurveillee), ticsAvantReponse_(ticsAvantReponse), minuterie_(SetTimer(nullptr, 0, 50, Tic)) {
+RepondeurBoites::RepondeurBoites(HWND fenetreSurveillee, int ticsAvantReponse, std::string nomATaper)
+    : surveillee_(fenetreSurveillee),
+      ticsAvantReponse_(ticsAvantReponse),
+      nomATaper_(std::move(nomATaper)),
+      minuterie_(SetTimer(nullptr, 0, 50, Tic)) {
     repondeurEnCours = this;
 }
 
@@ -49,5 +55,6 @@ void RepondeurBoites::Regarde() {
     if (ticsVus_ < ticsAvantReponse_) return;
     ticsVus_ = 0;
     repondue_ = boite;
+    if (!nomATaper_.empty()) SetDlgItemTextA(boite, NomFichierDialogue, nomATaper_.c_str());
     PostMessageA(boite, WM_COMMAND, IDOK, 0);
 }

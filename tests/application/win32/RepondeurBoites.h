@@ -2,7 +2,7 @@
 // without one: a timer looks for a shown box every 50 ms, notes its
 // caption, its text (as the box shows them, in UTF-16) and whether the given
 // window was disabled under it, and presses OK once the box has stayed for
-// the ticks asked.
+// the ticks asked. In an open dialog, the name given is typed first.
 #pragma once
 
 #include <windows.h>
@@ -18,7 +18,7 @@ struct BoiteVue {
 
 class RepondeurBoites {
 public:
-    explicit RepondeurBoites(HWND fenetreSurveillee, int ticsAvantReponse = 1);
+    explicit RepondeurBoites(HWND fenetreSurveillee, int ticsAvantReponse = 1, std::string nomATaper = {});
     ~RepondeurBoites();
     RepondeurBoites(const RepondeurBoites&) = delete;
     RepondeurBoites& operator=(const RepondeurBoites&) = delete;
@@ -31,6 +31,7 @@ private:
 
     HWND surveillee_;
     int ticsAvantReponse_;
+    std::string nomATaper_;
     int ticsVus_ = 0;
     HWND repondue_ = nullptr;
     UINT_PTR minuterie_;

@@ -1,18 +1,24 @@
 // Tests of the Windows main window under Wine: the layout's places and
 // stacking at 96 dots per inch, the scaling rule for other screens, the tab
 // order, the rules of the progress bar and of the report box over the
-// platform's real controls, and the texts read back from them under the
-// run's code page.
+// platform's real controls, the texts read back from them under the run's
+// code page, the current folder kept by the open dialog, and the rich-text
+// control's DLL taken from the system folder only.
 #include "RepondeurBoites.h"
+#include "application/RapportRetenu.h"
 #include "application/win32/Accueil.h"
 #include "application/win32/Echelle.h"
+#include "application/win32/Processus.h"
 #include "commun/DrapeauxBoite.h"
 #include "commun/Exceptions.h"
 #include "commun/Messages.h"
+#include "support/DossierTemporaire.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <richedit.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <utility>
@@ -201,6 +207,83 @@ TEST_F(AccueilWin32, TextesDesBoitesEtDUnEchecQuiCiteLExport) {
     EXPECT_EQ(repondeur.Vues()[0].Texte, L"Copiez les résultats !");
     EXPECT_EQ(repondeur.Vues()[0].Titre, L"Bravo !");
     EXPECT_EQ(repondeur.Vues()[1].Texte, L"'" + nom.second + L"' n'est pas une date correcte.");
+}
+
+// Far past the control's default limit (64 000 characters): 5 000 lines of 60.
+TEST_F(AccueilWin32, LaBoiteDeRapportPrendUnLongRapportVerseParBlocs) {
+    TRichEdit& rapport = *accueil_->Entree;
+    EXPECT_EQ(rapport.Capacite(), CapaciteRapport);
+    EXPECT_EQ(SendMessageA(rapport.Handle(), EM_GETLIMITTEXT, 0, 0), CapaciteRapport);
+    std::string attendu;
+    RapportRetenu retenu(rapport);
+    for (int i = 0; i < 5000; ++i) {
+        const std::string ligne =
+            "N1850-" + std::to_string(100000 + i) + " Le Bihan Herv\xe9 Marie-Jos\xe8phe Aline : 31/02/1850";
+        ASSERT_EQ(ligne.size(), 60u);
+        retenu.Ajoute(Texte(ligne));
+        attendu += ligne + "\r\n";
+    }
+    retenu.Verse();
+    EXPECT_EQ(rapport.Contenu(), attendu);
+}
+
+// The lines that fit stay whole; the first that does not is not taken.
+TEST_F(AccueilWin32, UneBoiteDeRapportPleineEchoueSurLaLigneQuiNeTientPas) {
+    TRichEdit& rapport = *accueil_->Entree;
+    rapport.FixeCapacite(12);
+    EXPECT_EQ(SendMessageA(rapport.Handle(), EM_GETLIMITTEXT, 0, 0), 12);
+    RapportRetenu retenu(rapport);
+    retenu.Ajoute(Texte("abc"));
+    retenu.Ajoute(
+        Texte("d\xe9"
+              "f"));
+    EXPECT_THROW(retenu.Ajoute(Texte("gh")), EOutOfResources);
+    EXPECT_EQ(rapport.Contenu(),
+              "abc\r\nd\xe9"
+              "f\r\n");
+}
+
+// A second "Ouvre" starts the dialog in the folder of the first choice,
+// which the dialog then makes the current folder.
+TEST_F(AccueilWin32, LeDialogueDOuvertureRendLeDossierCourant) {
+    const DossierTemporaire dossier;
+    const std::filesystem::path ici = dossier.Chemin() / "ici";
+    std::filesystem::create_directories(ici);
+    const std::string choisi = dossier.Ecrit("ailleurs\\export.txt", "TABRENNV3");
+    const std::filesystem::path avant = std::filesystem::current_path();
+    std::filesystem::current_path(ici);
+    for (const std::string& nom : {choisi, std::string("export.txt")}) {
+        const RepondeurBoites repondeur(nullptr, 1, nom);
+        EXPECT_TRUE(accueil_->OpenDialog.Execute(Application->FenetreApplication()));
+        EXPECT_EQ(accueil_->OpenDialog.FileName().Octets(), choisi);
+        EXPECT_EQ(std::filesystem::current_path(), ici);
+    }
+    std::filesystem::current_path(avant);
+}
+
+// A DLL of the name asked that lies in the current folder is never taken.
+TEST(BibliothequeSysteme, SeuleLaBibliothequeDuDossierSystemeEstChargee) {
+    char systeme[MAX_PATH] = {};
+    GetSystemDirectoryA(systeme, MAX_PATH);
+    const HMODULE texteRiche = ChargeBibliothequeSysteme("riched32.dll");
+    char chemin[MAX_PATH] = {};
+    GetModuleFileNameA(texteRiche, chemin, MAX_PATH);
+    EXPECT_EQ(std::filesystem::path(chemin).parent_path(), std::filesystem::path(systeme));
+    FreeLibrary(texteRiche);
+
+    const DossierTemporaire dossier;
+    std::filesystem::copy_file(std::filesystem::path(systeme) / "riched32.dll", dossier.Chemin() / "copie-ici.dll");
+    const std::filesystem::path avant = std::filesystem::current_path();
+    std::filesystem::current_path(dossier.Chemin());
+    try {
+        ChargeBibliothequeSysteme("copie-ici.dll");
+        ADD_FAILURE() << "une bibliothèque hors du dossier système est chargée";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message().Octets(), "Impossible de charger " + std::string(systeme) +
+                                            "\\copie-ici.dll : la fen\xeatre ne peut pas s'ouvrir sans cette "
+                                            "biblioth\xe8que de Windows");
+    }
+    std::filesystem::current_path(avant);
 }
 
 }  // namespace

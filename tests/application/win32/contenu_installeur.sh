@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # The installer's contents, read without running it (7-Zip lists an NSIS
-# archive), so that it is checked on every machine: the two programs, the
-# licence of the logo's decoder and the uninstaller, nothing else; both
-# programs for the build's processor (the 32-bit build's installer is the one
-# users get, and must hold 32-bit programs).
+# archive and reads a program's resources), so that it is checked on every
+# machine: the two programs, the licence of the logo's decoder and the
+# uninstaller, nothing else; both programs for the build's processor (the
+# 32-bit build's installer is the one users get, and must hold 32-bit
+# programs); each with its manifest (run as the user who starts it, Windows
+# Vista to 11, the window aware of the screen's DPI, the companion not) and
+# its French version information; the installer asking for no
+# administrator rights.
 # Arguments: the installer, win32 or win64.
 set -euo pipefail
 installeur=$1
@@ -25,7 +29,28 @@ win32) processeur='PE32 executable .* Intel 80386' ;;
 win64) processeur='PE32\+ executable .* x86-64' ;;
 esac
 7z x -o"$travail" "$installeur" Controle.exe controle-dates-lot.exe >/dev/null
+
+# A resource of a program: the manifest (.rsrc/MANIFEST/1) or the version
+# information as 7-Zip writes it out (.rsrc/version.txt, UTF-16).
+ressource() { 7z x -tPE -so "$1" "$2" 2>/dev/null | { [ "$2" = .rsrc/version.txt ] && iconv -f UTF-16LE -t UTF-8 || cat; }; }
+niveau_demande() { ressource "$1" .rsrc/MANIFEST/1 | grep -o 'requestedExecutionLevel level="[a-zA-Z]*"'; }
+
 for programme in Controle.exe controle-dates-lot.exe; do
-  file "$travail/$programme" | grep -Eq "$processeur" || echec "$programme : $(file -b "$travail/$programme")"
+  chemin="$travail/$programme"
+  file "$chemin" | grep -Eq "$processeur" || echec "$programme : $(file -b "$chemin")"
+  manifeste=$(ressource "$chemin" .rsrc/MANIFEST/1)
+  [ "$(niveau_demande "$chemin")" = 'requestedExecutionLevel level="asInvoker"' ] || echec "$programme : manifeste $manifeste"
+  [ "$(grep -c '<supportedOS Id=' <<<"$manifeste")" -eq 5 ] || echec "$programme : systèmes du manifeste"
+  grep -q 'dependentAssembly' <<<"$manifeste" && echec "$programme : dépend d'un assemblage"
+  sensible=$(grep -c '<dpiAware[^>]*>true</dpiAware>' <<<"$manifeste" || true)
+  [ "$sensible" -eq "$([ "$programme" = Controle.exe ] && echo 1 || echo 0)" ] || echec "$programme : dpiAware"
+  version=$(ressource "$chemin" .rsrc/version.txt | tr -d '\r')
+  for valeur in '"ProductName", *"Contrôle des dates invalides"' '"ProductVersion", *"1.01"' \
+    '"FileVersion", *"1.01"' '"FileDescription", *"Contrôle des dates[^"]*"' "\"OriginalFilename\", *\"$programme\""; do
+    grep -Eq "VALUE *$valeur" <<<"$version" || echec "$programme : version sans $valeur"
+  done
 done
-echo "L'installeur contient les deux programmes ($architecture), la licence et le désinstalleur"
+[ "$(niveau_demande "$installeur")" = 'requestedExecutionLevel level="asInvoker"' ] ||
+  echec "l'installeur demande : $(niveau_demande "$installeur")"
+echo "L'installeur, sans droits d'administrateur, contient les deux programmes ($architecture)," \
+  "avec manifeste et version, la licence et le désinstalleur"

@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine (run by sous-wine-xvfb.sh): installed
-# silently (/S), it puts the two programs, the licence of the logo's decoder
-# and the uninstaller into the programs folder, two Start-menu entries and
-# the entry of the list of installed programs; the installed Controle.exe
-# starts and shows its window, and "Quitte" ends it with status 0; the
-# uninstaller run silently removes everything it installed (all but itself:
-# run from the installation folder with _?=, it cannot delete itself, as
-# NSIS documents).
+# silently (/S), for the user alone, it puts the two programs, the licence of
+# the logo's decoder and the uninstaller into the user's programs folder
+# (%LOCALAPPDATA%\Programs), two entries into the user's Start menu and the
+# entry of the user's list of installed programs (HKCU), and nothing for all
+# users (HKLM); the installed Controle.exe starts and shows its window, and
+# "Quitte" ends it with status 0; the uninstaller, run silently as the list
+# of installed programs runs it, removes everything: the folder, the
+# Start-menu entries and both keys.
 # Arguments: the installer, aide-essais.exe.
 set -euo pipefail
 installeur=$1
 aide=$2
 titre="Contrôle des dates invalides V. 1.01"
-dossier='C:\Program Files\Contrôle des dates'
-cle='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\ControleDates'
+programmes=$(timeout 30 wine cmd /c 'echo %LOCALAPPDATA%\Programs' </dev/null 2>/dev/null | tr -d '\r')
+dossier="$programmes\\Contrôle des dates"
+cles=('HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ControleDates' 'HKCU\Software\ControleDates')
+cle_tous='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\ControleDates'
 installe=$(winepath -u "$dossier")
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
@@ -24,16 +27,18 @@ echec() {
 }
 entrees_menu() { find "$WINEPREFIX/drive_c" -path '*Start Menu*' -path '*Contrôle des dates*' -name '*.lnk' | LC_ALL=C sort; }
 contenu() { (cd "$installe" 2>/dev/null && find . -type f | LC_ALL=C sort); }
+cle_presente() { timeout 30 wine reg query "$1" </dev/null >/dev/null 2>&1; }
 
 # A run that failed half-way may have left an installation.
 rm -rf "$installe"
 
 timeout 120 wine "$installeur" /S </dev/null >/dev/null 2>&1 || echec "l'installation a échoué"
 attendu=$'./Controle.exe\n./Desinstaller.exe\n./controle-dates-lot.exe\n./licences/libjpeg-turbo/LICENSE.md\n./licences/libjpeg-turbo/README.ijg'
-[ "$(contenu)" = "$attendu" ] || echec "fichiers installés : $(contenu)"
-[ "$(entrees_menu | wc -l)" -eq 2 ] || echec "entrées du menu Démarrer : $(entrees_menu)"
-timeout 30 wine reg query "$cle" /v DisplayName </dev/null >/dev/null 2>&1 || echec "absent de la liste des programmes"
-echo "Installé dans « $dossier », avec $(entrees_menu | wc -l) entrées au menu Démarrer"
+[ "$(contenu)" = "$attendu" ] || echec "fichiers installés dans « $dossier » : $(contenu)"
+[ "$(entrees_menu | grep -c '/users/')" -eq 2 ] || echec "entrées du menu Démarrer de l'utilisateur : $(entrees_menu)"
+for cle in "${cles[@]}"; do cle_presente "$cle" || echec "clé absente : $cle"; done
+! cle_presente "$cle_tous" || echec "installé pour tous les utilisateurs : $cle_tous"
+echo "Installé pour l'utilisateur dans « $dossier », avec 2 entrées à son menu Démarrer"
 
 wine "$installe/Controle.exe" </dev/null >/dev/null 2>&1 &
 pid=$!
@@ -50,11 +55,18 @@ wait "$pid" || statut=$?
 [ "$statut" -eq 0 ] || echec "statut de sortie $statut"
 echo "Le programme installé démarre et se termine avec le statut 0"
 
-# _?= takes the folder unquoted: its short name has no blank.
-court=$(winepath -s "$dossier" | tr -d '\r')
-timeout 120 wine "$installe/Desinstaller.exe" /S "_?=$court" </dev/null >/dev/null 2>&1 || echec "la désinstallation a échoué"
-[ "$(contenu)" = "./Desinstaller.exe" ] || echec "restent après la désinstallation : $(contenu)"
-[ -z "$(entrees_menu)" ] || echec "restent au menu Démarrer : $(entrees_menu)"
-! timeout 30 wine reg query "$cle" </dev/null >/dev/null 2>&1 || echec "toujours dans la liste des programmes"
-rm -rf "$installe"
+# The uninstaller copies itself into the temporary folder, returns at once
+# and removes the installation from there, itself included.
+timeout 60 wine "$installe/Desinstaller.exe" /S </dev/null >/dev/null 2>&1 || echec "la désinstallation a échoué"
+reste() {
+  [ -e "$installe" ] && echo "fichiers : $(contenu)"
+  [ -n "$(entrees_menu)" ] && echo "menu Démarrer : $(entrees_menu)"
+  for cle in "${cles[@]}"; do cle_presente "$cle" && echo "clé : $cle"; done
+  return 0
+}
+for _ in $(seq 60); do
+  [ -z "$(reste)" ] && break
+  sleep 1
+done
+[ -z "$(reste)" ] || echec "restent après la désinstallation : $(reste)"
 echo "Désinstallé : plus rien de l'installation"

@@ -38,7 +38,8 @@ termine() {
 }
 trap termine EXIT
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$travail/ecran" </dev/null >/dev/null 2>&1 &
+# Room for the window at 150 % (144 dots per inch) where the layout puts it.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/ecran" </dev/null >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 200); do [ -s "$travail/ecran" ] && break; sleep 0.05; done
 [ -s "$travail/ecran" ] || { echo "Xvfb n'a pas démarré"; exit 1; }

@@ -2,43 +2,36 @@
 // line of the box followed by a line break, so that selecting all and
 // copying gives the lines in order, each ended by "\n".
 //
-// Capacity: CapaciteParDefaut characters (a line break counts as one). A
-// line that does not fit whole is not taken at all and raises
-// EOutOfResources ("Erreur d'insertion de ligne RichEdit"); the lines before
-// it stay. AjouteLignes puts many lines in at once with exactly the result
-// of adding them one by one, failure included; neither processes events.
+// The box gives the shared report rule (application/RapportRetenu.h) its
+// count of characters, a line break counting one, and its insertion at the
+// end; the rule holds its capacity (CapaciteRapport unless set) and raises
+// EOutOfResources on a line that does not fit whole. Nothing here processes
+// events.
 #pragma once
 
+#include "application/RapportRetenu.h"
 #include "commun/Texte.h"
 
 #include <QPlainTextEdit>
 
-#include <span>
-
-class TRichEdit : public QPlainTextEdit {
+class TRichEdit : public QPlainTextEdit, public BoiteRapport {
     Q_OBJECT
 
 public:
-    // 64 Mi characters: over a million report lines of fifty characters.
-    static constexpr qsizetype CapaciteParDefaut = qsizetype{64} * 1024 * 1024;
-
     explicit TRichEdit(QWidget* parent = nullptr);
 
     // Empties the box and clears its modified mark; size and visibility stay.
     void Vide();
-    void AjouteLigne(const Texte& ligne);
-    void AjouteLignes(std::span<const Texte> lignes);
+    void AjouteLigne(const Texte& ligne) { AjouteLigneRapport(*this, ligne); }
+    void FixeCapacite(std::int64_t capacite) { capacite_ = capacite; }
 
-    // Number of characters the box holds.
-    qsizetype Longueur() const;
-    qsizetype Capacite() const { return capacite_; }
-    void FixeCapacite(qsizetype capacite) { capacite_ = capacite; }
+    std::string_view SautDeLigne() const override { return "\n"; }
+    std::int64_t Capacite() const override { return capacite_; }
+    std::int64_t Longueur() const override;
+    std::int64_t Caracteres(const Texte& texte) const override;
+    bool FinitParSaut() const override;
+    void InsereALaFin(const Texte& texte) override;
 
 private:
-    // Whether the box is empty or its last line is empty.
-    bool FinitParSaut() const;
-    void InsereALaFin(const QString& texte);
-    [[noreturn]] static void EchecInsertion();
-
-    qsizetype capacite_ = CapaciteParDefaut;
+    std::int64_t capacite_ = CapaciteRapport;
 };

@@ -7,10 +7,33 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace {
+
 // The room for the chosen name, terminating zero included.
 constexpr std::size_t TailleNom = 260;
+
+// The current folder, put back when the dialog has closed: the dialog moves
+// it to the folder the user went to (on Windows whatever its flags say), and
+// a current folder cannot be renamed nor its USB stick ejected.
+class DossierCourantGarde {
+public:
+    DossierCourantGarde() {
+        std::string dossier(GetCurrentDirectoryA(0, nullptr), '\0');
+        const DWORD longueur = GetCurrentDirectoryA(static_cast<DWORD>(dossier.size()), dossier.data());
+        if (longueur > 0 && longueur < dossier.size()) dossier_ = dossier.substr(0, longueur);
+    }
+    ~DossierCourantGarde() {
+        if (!dossier_.empty()) SetCurrentDirectoryA(dossier_.c_str());
+    }
+    DossierCourantGarde(const DossierCourantGarde&) = delete;
+    DossierCourantGarde& operator=(const DossierCourantGarde&) = delete;
+
+private:
+    std::string dossier_;
+};
+
 }  // namespace
 
 bool TOpenDialog::Execute(HWND proprietaire) {
@@ -26,6 +49,7 @@ bool TOpenDialog::Execute(HWND proprietaire) {
     dialogue.nMaxFile = TailleNom;
     dialogue.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
     const AttenteModale attente(proprietaire, false);
+    const DossierCourantGarde dossierCourant;
     if (!GetOpenFileNameA(&dialogue)) return false;
     nomFichier_ = Texte(nom.data());
     return true;

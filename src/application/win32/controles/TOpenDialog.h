@@ -2,7 +2,8 @@
 // open dialog owned by the application window: no filter, no default
 // extension, the platform's own title, the read-only box hidden, resizable;
 // a typed name of a file that does not exist is accepted. While it is shown
-// the tool's other windows are disabled as for a message box.
+// the tool's other windows are disabled as for a message box; the current
+// folder is the same after it as before.
 #pragma once
 
 #include "commun/Texte.h"

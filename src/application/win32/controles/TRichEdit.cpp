@@ -1,8 +1,6 @@
 // The report box of refused dates.
 #include "application/win32/controles/TRichEdit.h"
 
-#include "commun/Exceptions.h"
-#include "commun/Messages.h"
 #include "commun/PageDeCodeExport.h"
 #include "platform/pagedecode/PageDeCode.h"
 
@@ -13,26 +11,28 @@
 
 namespace {
 
-const char* const SautDeLigne = "\r\n";
 constexpr LONG LongueurSaut = 2;
 
-// A line of the export as the control's ANSI calls read it, in the system's
+// A text of the export as the control's ANSI calls read it, in the system's
 // code page: as it is, unless the export is read in another code page (under
-// Windows' UTF-8 code page, as Windows-1252).
-std::string OctetsPourControle(const Texte& ligne) {
+// Windows' UTF-8 code page, as Windows-1252); a zero byte would end it, so it
+// shows as a blank.
+std::string PourControle(const Texte& texte) {
     const UINT pageExport = PageDeCodeExport();
-    if (pageExport == GetACP()) return ligne.Octets();
-    return DepuisUtf8(VersUtf8(ligne.Vue(), pageExport), GetACP()).Octets();
-}
-
-// Length in characters of a text of the system's code page.
-LONG Caracteres(const std::string& texte) {
-    return MultiByteToWideChar(CP_ACP, 0, texte.data(), static_cast<int>(texte.size()), nullptr, 0);
+    std::string octets =
+        pageExport == GetACP() ? texte.Octets() : DepuisUtf8(VersUtf8(texte.Vue(), pageExport), GetACP()).Octets();
+    std::replace(octets.begin(), octets.end(), '\0', ' ');
+    return octets;
 }
 
 }  // namespace
 
-TRichEdit::TRichEdit(HWND controle) : controle_(controle) {}
+TRichEdit::TRichEdit(HWND controle) : controle_(controle) { FixeCapacite(CapaciteRapport); }
+
+void TRichEdit::FixeCapacite(std::int64_t capacite) {
+    capacite_ = capacite;
+    SendMessageA(controle_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(capacite));
+}
 
 void TRichEdit::Vide() {
     SetWindowTextA(controle_, "");
@@ -46,24 +46,25 @@ LONG TRichEdit::PlaceCaretALaFin() const {
     return selection.cpMin;
 }
 
-bool TRichEdit::FinitParSaut(LONG fin) const {
+std::int64_t TRichEdit::Longueur() const { return PlaceCaretALaFin(); }
+
+std::int64_t TRichEdit::Caracteres(const Texte& texte) const {
+    const std::string octets = PourControle(texte);
+    return MultiByteToWideChar(CP_ACP, 0, octets.data(), static_cast<int>(octets.size()), nullptr, 0);
+}
+
+bool TRichEdit::FinitParSaut() const {
+    const LONG fin = PlaceCaretALaFin();
     if (fin == 0) return true;
     char fini[LongueurSaut + 1] = {};
     TEXTRANGEA portion{{fin - LongueurSaut, fin}, fini};
     SendMessageA(controle_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&portion));
-    return std::string(fini) == SautDeLigne;
+    return std::string_view(fini) == SautDeLigne();
 }
 
-void TRichEdit::AjouteLigne(const Texte& ligne) {
-    // A zero byte would end the text handed to the control: it shows as a blank.
-    std::string s = OctetsPourControle(ligne);
-    std::replace(s.begin(), s.end(), '\0', ' ');
-    const LONG fin = PlaceCaretALaFin();
-    const std::string aInserer = FinitParSaut(fin) ? s + SautDeLigne : SautDeLigne + s;
-    SendMessageA(controle_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(aInserer.c_str()));
-    CHARRANGE caret{};
-    SendMessageA(controle_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
-    if (caret.cpMin != fin + Caracteres(aInserer)) throw EOutOfResources(MessageRessource(Msg::InsertionRichEdit));
+void TRichEdit::InsereALaFin(const Texte& texte) {
+    PlaceCaretALaFin();
+    SendMessageA(controle_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(PourControle(texte).c_str()));
 }
 
 std::string TRichEdit::Contenu() const {

@@ -3,36 +3,48 @@
 // line break is carriage return then line feed and counts as two characters
 // in every position.
 //
-// Each added line goes at the end of the text: the line then CR LF when the
-// last line is empty, else CR LF then the line. The caret then tells whether
-// the control took it whole; when it did not (the box reached its capacity,
-// the control's default for MaxLength 0), EOutOfResources ("Erreur
-// d'insertion de ligne RichEdit") is raised, with what was taken left in.
+// The box gives the shared report rule (application/RapportRetenu.h) the
+// control's count of characters (the position of the end of the text) and
+// its insertion at the end (an empty selection there, replaced without undo
+// record); the rule raises EOutOfResources ("Erreur d'insertion de ligne
+// RichEdit") on a line that does not fit whole, or when the control did not
+// take the whole text. The control's own limit is set to the box's
+// capacity, CapaciteRapport unless set.
 #pragma once
 
+#include "application/RapportRetenu.h"
 #include "commun/Texte.h"
 
 #include <windows.h>
 
 #include <string>
 
-class TRichEdit {
+class TRichEdit : public BoiteRapport {
 public:
     // The control, made hidden by the window.
     explicit TRichEdit(HWND controle);
 
     // Empties the box and clears its modified mark; size and visibility stay.
     void Vide();
-    void AjouteLigne(const Texte& ligne);
+    void AjouteLigne(const Texte& ligne) { AjouteLigneRapport(*this, ligne); }
+    void FixeCapacite(std::int64_t capacite);
     // The whole text, line breaks as CR LF.
     std::string Contenu() const;
 
     HWND Handle() const { return controle_; }
 
+    std::string_view SautDeLigne() const override { return "\r\n"; }
+    std::int64_t Capacite() const override { return capacite_; }
+    // The position of the end of the text.
+    std::int64_t Longueur() const override;
+    std::int64_t Caracteres(const Texte& texte) const override;
+    bool FinitParSaut() const override;
+    void InsereALaFin(const Texte& texte) override;
+
 private:
-    // The position of the end of the text, the caret placed there.
+    // The position of the end of the text, an empty selection placed there.
     LONG PlaceCaretALaFin() const;
-    bool FinitParSaut(LONG fin) const;
 
     HWND controle_;
+    std::int64_t capacite_ = 0;
 };

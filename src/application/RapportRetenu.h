@@ -1,0 +1,65 @@
+// The report box's capacity and the rule by which the refused dates go into
+// it, the same for both windows. Each window's box gives only what its own
+// control knows (how many characters it holds, how many a text would make in
+// it, whether its last line is empty, and the insertion of a text at its
+// end); the rest is here: a line that does not fit whole is never taken,
+// and EOutOfResources ("Erreur d'insertion de ligne RichEdit") is raised
+// with every line before it in the box.
+//
+// While "Traite" runs, RapportRetenu keeps the lines back and puts them in
+// by blocks, one insertion a block, as long as the block surely fits (a byte
+// never makes more than one character); near the capacity it puts them one
+// by one, so that the failure falls on exactly the first line that does not
+// fit. The box then holds the text that adding every line alone would give.
+#pragma once
+
+#include "commun/Texte.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+// 64 Mi characters: over a million report lines of fifty characters.
+inline constexpr std::int64_t CapaciteRapport = std::int64_t{64} * 1024 * 1024;
+
+class BoiteRapport {
+public:
+    virtual ~BoiteRapport() = default;
+
+    // The line break as the control takes it: "\n", or "\r\n", which counts two.
+    virtual std::string_view SautDeLigne() const = 0;
+    virtual std::int64_t Capacite() const = 0;
+    // Number of characters the box holds.
+    virtual std::int64_t Longueur() const = 0;
+    // Number of characters a text of the system's code page makes in the box.
+    virtual std::int64_t Caracteres(const Texte& texte) const = 0;
+    // Whether the box is empty or its last line is empty.
+    virtual bool FinitParSaut() const = 0;
+    // Puts the text at the end of the box, with no undo record.
+    virtual void InsereALaFin(const Texte& texte) = 0;
+};
+
+// Adds one line at the end of the box: the line then a break when the last
+// line is empty, else a break then the line.
+void AjouteLigneRapport(BoiteRapport& boite, const Texte& ligne);
+
+class RapportRetenu {
+public:
+    explicit RapportRetenu(BoiteRapport& boite) : boite_(boite) {}
+
+    // Keeps the line back, or adds it alone when the box may be near its
+    // capacity (after the lines kept back).
+    void Ajoute(const Texte& ligne);
+    // Puts every line kept back into the box.
+    void Verse();
+
+private:
+    // The characters the box holds, asked once and then kept up to date.
+    std::int64_t LongueurBoite();
+
+    BoiteRapport& boite_;
+    std::vector<Texte> enAttente_;
+    // At most as many characters as the lines kept back will make.
+    std::int64_t borneEnAttente_ = 0;
+    std::int64_t longueur_ = -1;
+};
