@@ -28,6 +28,17 @@ private:
     ControlesAccueil& controles_;
 };
 
+// The lines kept back, poured while a failure of the check is on its way.
+// That failure says why the check stopped and is the one the user sees: the
+// box refusing those lines does not take its place (they were kept back only
+// where they surely fit, so only a fault of its control refuses them), and
+// the box stays hidden after a failure anyway.
+void VerseApresEchec(ControlesAccueil& controles) noexcept {
+    try {
+        controles.VerseLignesEntree();
+    } catch (...) {}
+}
+
 // The check loop; the lines a front end kept back reach the box whether the
 // loop ends or fails, so that a failure leaves exactly the lines added.
 void VerifieSurControles(ControlesAccueil& controles) {
@@ -35,7 +46,7 @@ void VerifieSurControles(ControlesAccueil& controles) {
     try {
         VerifieEnregistrements(suivi);
     } catch (...) {
-        controles.VerseLignesEntree();
+        VerseApresEchec(controles);
         throw;
     }
     controles.VerseLignesEntree();

@@ -2,6 +2,7 @@
 // per kind, the progress calls, and the input/output failures.
 #include "commun/Exceptions.h"
 #include "depart/EtatPropre.h"
+#include "depart/SequencesAccueil.h"
 #include "depart/Survol.h"
 #include "depart/Verification.h"
 
@@ -24,6 +25,26 @@ public:
     std::vector<std::int32_t> progressions;
     std::vector<Texte> rapport;
     int capacite = -1;
+};
+
+// Controls that do nothing, but whose report box refuses the lines kept back.
+class ControlesBoiteEnPanne : public ControlesAccueil {
+public:
+    bool ExecuteOpenDialog() override { return false; }
+    Texte FileNameOpenDialog() override { return {}; }
+    void MontreEntree(bool) override {}
+    void DimensionneEntree(int, int) override {}
+    void VideEntree() override {}
+    void AjouteLigneEntree(const Texte&) override {}
+    void VerseLignesEntree() override { throw EOutOfResources(Texte("plein")); }
+    void MontreProgression(bool) override {}
+    void FixeMaxProgression(std::int32_t) override {}
+    void FixePositionProgression(std::int32_t) override {}
+    void RepeintProgression() override {}
+    void FixeTexteChampType(const Texte&) override {}
+    void FixeTexteChampNombre(const Texte&) override {}
+    int AfficheMessage(const TexteMixte&, const TexteMixte&, std::uint32_t) override { return 1; }
+    void DemandeFin() override {}
 };
 
 class TestVerification : public EtatPropre {
@@ -134,6 +155,20 @@ TEST_F(TestVerification, TraiteDeuxFoisEchoueALaPremiereLectureAvec104) {
     }
     EXPECT_EQ(second.positions, (std::vector<std::int32_t>{0}));
     EXPECT_TRUE(second.rapport.empty());
+}
+
+// The failure that stopped "Traite" is the one shown, even when the report
+// box then refuses the lines kept back.
+TEST_F(TestVerification, LaBoiteQuiRefuseLesLignesRetenuesNeRemplacePasLEchecDuControle) {
+    Ouvre(Export(VingtCinqLignes("N", 30)));
+    FermeExport();
+    ControlesBoiteEnPanne controles;
+    try {
+        SequenceTraite(controles);
+        FAIL() << "pas d'erreur";
+    } catch (const EInOutError& erreur) {
+        EXPECT_EQ(erreur.CodeErreur, 104);
+    }
 }
 
 // After a first "Ouvre" that failed while counting, NbChamps is still 0: the
