@@ -20,6 +20,7 @@
 #include <cmath>
 #include <cstdio>
 #include <new>
+#include <optional>
 #include <span>
 
 namespace {
@@ -85,7 +86,7 @@ public:
         if (nommer_) sorties_.rapport << nom_ << ':';
         if (options_.Numeros) sorties_.rapport << numero << ':';
         const TexteMixte rapport = TexteMixte::DeLExport(ligneRapport);
-        const TexteMixte ligne = options_.Pourquoi ? AvecRaison(rapport, raison, Champ[7].Vue()) : rapport;
+        const TexteMixte ligne = options_.Pourquoi ? AvecRaison(rapport, raison, Champ[ChampDate].Vue()) : rapport;
         sorties_.rapport << sorties_.terminal.VersTerminal(ligne) << '\n';
     }
     void Fin(const Texte&) override {
@@ -117,9 +118,9 @@ public:
     void Survol(const Texte&) override {}
     void Refus(std::int32_t numero, const Texte&, const RaisonRefus& raison) override {
         Json objet{{"objet", "refus"}, {"fichier", nom_}, {"ligne", numero}};
-        AjouteOctetsExport(objet, "champ3", Champ[3].Vue(), sorties_.pageDeCode);
-        AjouteOctetsExport(objet, "champ7", Champ[7].Vue(), sorties_.pageDeCode);
-        objet["raison"] = Utf8(ExpliqueRefus(raison, Champ[7].Vue()));
+        AjouteOctetsExport(objet, "champ3", Champ[ChampReference].Vue(), sorties_.pageDeCode);
+        AjouteOctetsExport(objet, "champ7", Champ[ChampDate].Vue(), sorties_.pageDeCode);
+        objet["raison"] = Utf8(ExpliqueRefus(raison, Champ[ChampDate].Vue()));
         Ecrit(objet);
     }
     void Fin(const Texte& typeActes) override {
@@ -158,19 +159,24 @@ private:
     std::int32_t numero_ = 0;
 };
 
-// "Ouvre" then "Traite" on one file, from a fresh run-wide state, so that
-// nothing of the file before shows through.
-int SurvoleEtVerifie(const std::string& nom, SortieFichier& sortie, bool raisonVoulue) {
+// "Ouvre" on one file, from a fresh run-wide state, so that nothing of the
+// file before shows through: the kind of acts, or nothing when the file is
+// not an export.
+std::optional<Texte> Survole(const std::string& nom, SortieFichier& sortie) {
     ReinitialiseDepart();
     SurvoleExport(Texte(nom), TamponLot());
     if (!PorteLaMarque()) {
         sortie.Echec(ChaineRessource(Msg::PasUnExport));
-        return StatutLot::Echec;
+        return std::nullopt;
     }
     DecoupeEntete();
     const Texte typeActes = ChoisitTypeActes();
     sortie.Survol(typeActes);
+    return typeActes;
+}
 
+// "Traite" on the file just surveyed.
+int Verifie(SortieFichier& sortie, const Texte& typeActes, bool raisonVoulue) {
     DebuteVerification();
     RaisonRefus raison;
     ObservateurLot observateur(sortie, raison);
@@ -182,7 +188,9 @@ int SurvoleEtVerifie(const std::string& nom, SortieFichier& sortie, bool raisonV
 
 int VerifieUnExport(const std::string& nom, SortieFichier& sortie, bool raisonVoulue) {
     try {
-        return SurvoleEtVerifie(nom, sortie, raisonVoulue);
+        const std::optional<Texte> typeActes = Survole(nom, sortie);
+        if (!typeActes) return StatutLot::Echec;
+        return Verifie(sortie, *typeActes, raisonVoulue);
     } catch (const Exception& failure) {
         sortie.Echec(AvecPointFinal(failure.Message()));
     } catch (const std::bad_alloc&) {
