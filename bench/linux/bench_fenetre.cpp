@@ -29,7 +29,7 @@ void RepeintBarre(benchmark::State& etat) {
     TProgressBar barre;
     barre.resize(273, 17);
     barre.FixeMax(1'000'000);
-    barre.show();
+    barre.Montre(true);
     if (!QTest::qWaitForWindowExposed(&barre)) etat.SkipWithError("barre jamais montrée");
     std::int32_t position = 1;
     for (auto _ : etat) {

@@ -35,9 +35,14 @@ Texte Bloc(const BoiteRapport& boite, const std::vector<Texte>& lignes) {
 
 }  // namespace
 
-void AjouteLigneRapport(BoiteRapport& boite, const Texte& ligne) {
-    const Texte saut(boite.SautDeLigne());
-    InsereSiPlace(boite, boite.Longueur(), boite.FinitParSaut() ? ligne + saut : saut + ligne);
+void BoiteRapport::FixeCapacite(std::int64_t capacite) {
+    capacite_ = capacite;
+    LimiteControle(capacite);
+}
+
+void BoiteRapport::AjouteLigne(const Texte& ligne) {
+    const Texte saut(SautDeLigne());
+    InsereSiPlace(*this, Longueur(), FinitParSaut() ? ligne + saut : saut + ligne);
 }
 
 std::int64_t RapportRetenu::LongueurBoite() {
@@ -49,7 +54,7 @@ void RapportRetenu::Ajoute(const Texte& ligne) {
     const std::int64_t auPlus = ligne.Longueur() + static_cast<std::int64_t>(boite_.SautDeLigne().size());
     if (LongueurBoite() + borneEnAttente_ + auPlus > boite_.Capacite()) {
         Verse();
-        AjouteLigneRapport(boite_, ligne);
+        boite_.AjouteLigne(ligne);
         longueur_ = -1;
         return;
     }

@@ -27,8 +27,15 @@ public:
     virtual ~BoiteRapport() = default;
 
     // The line break as the control takes it: "\n", or "\r\n", which counts two.
-    virtual std::string_view SautDeLigne() const = 0;
-    virtual std::int64_t Capacite() const = 0;
+    std::string_view SautDeLigne() const { return saut_; }
+    std::int64_t Capacite() const { return capacite_; }
+    void FixeCapacite(std::int64_t capacite);
+    // Adds one line at the end of the box: the line then a break when the
+    // last line is empty, else a break then the line.
+    void AjouteLigne(const Texte& ligne);
+
+    // Empties the box and clears its modified mark; size and visibility stay.
+    virtual void Vide() = 0;
     // Number of characters the box holds.
     virtual std::int64_t Longueur() const = 0;
     // Number of characters a text of the system's code page makes in the box.
@@ -37,11 +44,19 @@ public:
     virtual bool FinitParSaut() const = 0;
     // Puts the text at the end of the box, with no undo record.
     virtual void InsereALaFin(const Texte& texte) = 0;
-};
 
-// Adds one line at the end of the box: the line then a break when the last
-// line is empty, else a break then the line.
-void AjouteLigneRapport(BoiteRapport& boite, const Texte& ligne);
+protected:
+    explicit BoiteRapport(std::string_view saut) : saut_(saut) {}
+    BoiteRapport(const BoiteRapport&) = delete;
+    BoiteRapport& operator=(const BoiteRapport&) = delete;
+
+private:
+    // A control with a limit of its own takes the capacity as its limit.
+    virtual void LimiteControle(std::int64_t) {}
+
+    std::string_view saut_;
+    std::int64_t capacite_ = CapaciteRapport;
+};
 
 class RapportRetenu {
 public:

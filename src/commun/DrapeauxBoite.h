@@ -8,8 +8,6 @@
 namespace Boite {
 inline constexpr std::uint32_t Ok = 0x0;
 inline constexpr std::uint32_t IconeStop = 0x10;
-inline constexpr std::uint32_t IconeQuestion = 0x20;
-inline constexpr std::uint32_t IconeAttention = 0x30;
 inline constexpr std::uint32_t IconeInformation = 0x40;
 // The button numbers a box answers with.
 inline constexpr int BoutonOk = 1;

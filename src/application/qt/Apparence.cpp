@@ -1,6 +1,8 @@
 // The look of the tool.
 #include "application/qt/Apparence.h"
 
+#include "application/PolicesDisposition.h"
+#include "application/ReglesInfobulles.h"
 #include "application/qt/CouleursSysteme.h"
 #include "application/qt/Infobulles.h"
 
@@ -11,7 +13,6 @@
 
 namespace {
 
-// The tooltip delays of the tool: 500 ms before a tooltip shows.
 class StyleOutil : public QProxyStyle {
 public:
     StyleOutil() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
@@ -23,10 +24,14 @@ public:
     }
 };
 
-QFont Police(const char* face, int pixels, bool gras = false) {
-    QFont police(QString::fromLatin1(face));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
+QFont Police(const PoliceDisposition& disposition) {
+    QFont police(QString::fromLatin1(disposition.Face));
+    police.setPixelSize(disposition.Hauteur);
+    police.setBold(disposition.Gras);
+    if (disposition.PasVariable) {
+        police.setFixedPitch(false);
+        police.setStyleHint(QFont::SansSerif);
+    }
     return police;
 }
 
@@ -74,17 +79,11 @@ void Installe(QApplication& application) {
     InstalleInfobulles(application);
 }
 
-QFont PoliceFenetre() { return Police("MS Sans Serif", 11); }
-QFont PoliceF1() { return Police("Comic Sans MS", 13); }
-QFont PoliceF2() { return Police("Comic Sans MS", 13, true); }
-QFont PoliceF3() { return Police("Comic Sans MS", 11); }
-
-QFont PoliceF4() {
-    QFont police = Police("Arial", 11);
-    police.setFixedPitch(false);
-    police.setStyleHint(QFont::SansSerif);
-    return police;
-}
+QFont PoliceFenetre() { return Police(PolicesDisposition::Fenetre); }
+QFont PoliceF1() { return Police(PolicesDisposition::F1); }
+QFont PoliceF2() { return Police(PolicesDisposition::F2); }
+QFont PoliceF3() { return Police(PolicesDisposition::F3); }
+QFont PoliceF4() { return Police(PolicesDisposition::F4); }
 
 void DonnePoliceTeal(QWidget& controle, const QFont& police) {
     controle.setFont(police);

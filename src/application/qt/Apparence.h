@@ -13,15 +13,15 @@ namespace Apparence {
 // Style, palette, fonts, substitutes and tooltips for the whole application.
 void Installe(QApplication& application);
 
-QFont PoliceFenetre();  // "MS Sans Serif", 11 pixels
-QFont PoliceF1();       // "Comic Sans MS", 13 pixels
-QFont PoliceF2();       // "Comic Sans MS", 13 pixels, bold
-QFont PoliceF3();       // "Comic Sans MS", 11 pixels
-QFont PoliceF4();       // "Arial", variable pitch, 11 pixels
+// The fonts of application/PolicesDisposition.h.
+QFont PoliceFenetre();
+QFont PoliceF1();
+QFont PoliceF2();
+QFont PoliceF3();
+QFont PoliceF4();
 
 // Gives a control its font in teal, the colour of every font of the layout.
 void DonnePoliceTeal(QWidget& controle, const QFont& police);
-// Gives a control its background colour.
 void DonneFond(QWidget& controle, const QColor& couleur);
 
 }  // namespace Apparence

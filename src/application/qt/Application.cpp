@@ -2,14 +2,12 @@
 // end, failure display and the reload of the regional date settings.
 #include "application/qt/Application.h"
 
-#include "application/EchecAAfficher.h"
 #include "application/qt/Apparence.h"
 #include "application/qt/BoiteMessage.h"
 #include "application/qt/DialogueOuverture.h"
 #include "application/qt/SurveillanceReglages.h"
 #include "application/qt/TexteQt.h"
 #include "application/qt/TitreApplication.h"
-#include "commun/MessageErreur.h"
 #include "commun/Messages.h"
 #include "dates/ChargeReglagesDate.h"
 #include "platform/locale/ServicesLocale.h"
@@ -47,6 +45,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setQuitOnLastWindowClosed(false);
     NeGardeRienEntreLesLancements();
     titre_ = TitreDepuisChemin(DepuisQString(applicationFilePath()));
+    titreAffiche_ = SystemeVersQString(titre_);
     Apparence::Installe(*this);
     surveillance_ = std::make_unique<SurveillanceReglages>(QString::fromStdString(FichierLocaleUtilisateur().string()),
                                                            [this] { ExecuteGarde([this] { ReglagesChanges(); }); });
@@ -84,19 +83,18 @@ void TApplication::PrendFin() {
     if (boucle_) boucle_->exit(0);
 }
 
-void TApplication::AfficheErreur(const Exception& echec) {
-    AfficheBoite(VersQString(AvecPointFinal(echec.Message())), SystemeVersQString(TitreApplication()),
-                 Boite::IconeStop);
+void TApplication::RelacheSouris() noexcept {
+    if (QWidget* tenant = QWidget::mouseGrabber()) tenant->releaseMouse();
 }
 
-void TApplication::GereEchec(std::exception_ptr echec) noexcept {
-    try {
-        if (QWidget* tenant = QWidget::mouseGrabber()) tenant->releaseMouse();
-        if (const auto affiche = EchecAAfficher(echec)) AfficheErreur(*affiche);
-    } catch (...) {
-        // Showing the failure failed too (out of memory): say it where we still can.
-        std::fputs("Controle : une erreur n'a pas pu être affichée\n", stderr);
-    }
+void TApplication::MontreBoiteErreur(const std::string& texteUtf8) {
+    AfficheBoite(QString::fromStdString(texteUtf8), titreAffiche_, Boite::IconeStop);
+}
+
+void TApplication::SignaleSansBoite(std::string_view texteUtf8) noexcept {
+    std::fputs("Controle : ", stderr);
+    std::fwrite(texteUtf8.data(), 1, texteUtf8.size(), stderr);
+    std::fputc('\n', stderr);
 }
 
 void TApplication::ExecuteGarde(const std::function<void()>& gestionnaire) noexcept {

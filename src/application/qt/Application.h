@@ -3,18 +3,21 @@
 // shows every failure that escapes a handler, and reloads the regional date
 // settings when the user's regional format changes.
 //
+// The failure handling and display are application/ApplicationFenetre.h's;
+// this object gives it Qt's mouse grab, its box and the standard error.
+//
 // Answering without a person: a test sets RepondeurBoites and
 // RepondeurDialogue. While one is installed, AfficheMessage (and so
 // AfficheErreur) hands it the text, caption and flags, converted as the box
-// would show them, instead of opening a box and returns its answer; TOpenDialog::Execute hands it the current file
-// name and takes its answer (a path, or std::nullopt for a cancel) instead of
-// opening the dialog. Without them the real modal boxes and dialog are shown.
+// would show them, instead of opening a box and returns its answer;
+// TOpenDialog::Execute hands it the current file name and takes its answer
+// (a path, or std::nullopt for a cancel) instead of opening the dialog.
+// Without them the real modal boxes and dialog are shown.
 #pragma once
 
+#include "application/ApplicationFenetre.h"
 #include "commun/DrapeauxBoite.h"
-#include "commun/Exceptions.h"
 #include "commun/Texte.h"
-#include "commun/TexteMixte.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -22,14 +25,13 @@
 #include <QString>
 
 #include <cstdint>
-#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
 
 class SurveillanceReglages;
 
-class TApplication : public QApplication {
+class TApplication : public QApplication, public ApplicationFenetre {
     Q_OBJECT
 
 public:
@@ -46,20 +48,9 @@ public:
     // Runs the event loop until the request to end has been taken; 0.
     int BoucleEvenements();
 
-    // Shows a modal box and returns the number of the button pressed.
-    int AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux);
-
-    // Posts the request to end and returns at once.
-    void DemandeFin();
-    // Whether the loop has taken the request to end.
+    int AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux) override;
+    void DemandeFin() override;
     bool FinPrise() const { return finPrise_; }
-
-    // Shows a failure's message, with its final period, in an error box.
-    void AfficheErreur(const Exception& echec);
-
-    // The failure handling for anything caught while delivering an event:
-    // releases the mouse, keeps EAbort silent, shows the rest.
-    void GereEchec(std::exception_ptr echec) noexcept;
 
     // Runs a handler of the tool; whatever escapes it goes to GereEchec.
     void ExecuteGarde(const std::function<void()>& gestionnaire) noexcept;
@@ -87,10 +78,15 @@ protected:
     bool event(QEvent* evenement) override;
 
 private:
+    void RelacheSouris() noexcept override;
+    void MontreBoiteErreur(const std::string& texteUtf8) override;
+    void SignaleSansBoite(std::string_view texteUtf8) noexcept override;
     void PrendFin();
     int AfficheBoite(const QString& texte, const QString& titre, std::uint32_t drapeaux);
 
     Texte titre_;
+    // The title as the boxes show it, converted once.
+    QString titreAffiche_;
     QPointer<QEventLoop> boucle_;
     bool finPrise_ = false;
     std::unique_ptr<SurveillanceReglages> surveillance_;

@@ -10,8 +10,6 @@ namespace {
 QMessageBox::Icon IconeDe(std::uint32_t drapeaux) {
     switch (drapeaux & 0xF0) {
     case Boite::IconeStop: return QMessageBox::Critical;
-    case Boite::IconeQuestion: return QMessageBox::Question;
-    case Boite::IconeAttention: return QMessageBox::Warning;
     case Boite::IconeInformation: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
     }

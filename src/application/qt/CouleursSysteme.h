@@ -1,7 +1,9 @@
 // The colours of the window, in one place: the system colours at the
 // standard values of the original platform's default scheme, and the two
-// named colours of the layout.
+// named colours of the layout as Qt colours.
 #pragma once
+
+#include "application/PolicesDisposition.h"
 
 #include <QColor>
 
@@ -22,5 +24,5 @@ inline const QColor clGradientInactiveCaption(157, 185, 235);
 }  // namespace CouleursSysteme
 
 // The named colours of the layout.
-inline const QColor clTeal(0, 128, 128);
-inline const QColor clCream(255, 251, 240);
+inline const QColor clTeal(Teal.Rouge, Teal.Vert, Teal.Bleu);
+inline const QColor clCream(Creme.Rouge, Creme.Vert, Creme.Bleu);

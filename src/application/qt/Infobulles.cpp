@@ -1,9 +1,13 @@
 // The tooltips of the tool.
 #include "application/qt/Infobulles.h"
 
+#include "application/ReglesInfobulles.h"
+
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QWidget>
+
+#include <string_view>
 
 namespace {
 
@@ -28,7 +32,10 @@ protected:
 
 }  // namespace
 
-QString PartieCourte(const QString& hint) { return hint.section(QLatin1Char('|'), 0, 0); }
+QString PartieCourte(const QString& hint) {
+    const QByteArray utf8 = hint.toUtf8();
+    return QString::fromUtf8(PartieCourte(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))));
+}
 
 QString HintEnVigueur(const QWidget& controle) {
     for (const QWidget* w = &controle; w; w = w->isWindow() ? nullptr : w->parentWidget())

@@ -1,16 +1,13 @@
-// The tooltips: the short part of the hint (before the first "|") of the
-// control under the pointer or of its nearest parent with a hint, shown
-// after 500 ms of rest and hidden after 2500 ms or when the pointer leaves
-// the control. A control's hint is its Qt tool tip text.
+// The tooltips, under the rules of application/ReglesInfobulles.h, over
+// Qt's: the short part of the hint of the control under the pointer or of
+// its nearest parent with a hint, hidden also when the pointer leaves the
+// control. A control's hint is its Qt tool tip text; the style gives the
+// delay before a tooltip shows (Apparence.cpp).
 #pragma once
 
 #include <QApplication>
 #include <QString>
 
-inline constexpr int DelaiAvantInfobulle = 500;
-inline constexpr int DureeInfobulle = 2500;
-
-// The short part of a hint.
 QString PartieCourte(const QString& hint);
 
 class QWidget;

@@ -3,13 +3,11 @@
 // date settings.
 #include "application/win32/Application.h"
 
-#include "application/EchecAAfficher.h"
 #include "application/win32/AttenteModale.h"
 #include "application/win32/Ressources.h"
 #include "application/win32/TexteLarge.h"
 #include "application/win32/TitreProgramme.h"
 #include "commun/DrapeauxBoite.h"
-#include "commun/MessageErreur.h"
 #include "dates/ChargeReglagesDate.h"
 
 TApplication* Application = nullptr;
@@ -136,21 +134,22 @@ int TApplication::AfficheBoite(const std::wstring& texte, const std::wstring& ti
 
 void TApplication::DemandeFin() { PostMessageA(fenetre_, MessageFin, 0, 0); }
 
-void TApplication::AfficheErreur(const Exception& echec) {
+void TApplication::RelacheSouris() noexcept {
+    if (const HWND tenant = GetCapture()) SendMessageA(tenant, WM_CANCELMODE, 0, 0);
+}
+
+void TApplication::MontreBoiteErreur(const std::string& texteUtf8) {
     // The title as the application window shows it, from the system's code
     // page, whatever the export's.
     wchar_t titre[TailleTitre] = {};
     GetWindowTextW(fenetre_, titre, TailleTitre);
-    AfficheBoite(Large(AvecPointFinal(echec.Message())), titre, Boite::IconeStop);
+    AfficheBoite(LargeDepuisUtf8(texteUtf8), titre, Boite::IconeStop);
 }
 
-void TApplication::GereEchec(std::exception_ptr echec) noexcept {
+void TApplication::SignaleSansBoite(std::string_view texteUtf8) noexcept {
     try {
-        // A button left pressed lets go of the mouse.
-        if (const HWND tenant = GetCapture()) SendMessageA(tenant, WM_CANCELMODE, 0, 0);
-        if (const auto affiche = EchecAAfficher(echec)) AfficheErreur(*affiche);
+        OutputDebugStringW((L"Controle : " + LargeDepuisUtf8(texteUtf8) + L"\n").c_str());
     } catch (...) {
-        // Showing the failure failed too (out of memory): say it where we still can.
         OutputDebugStringA("Controle : une erreur n'a pas pu être affichée\n");
     }
 }

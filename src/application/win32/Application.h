@@ -4,17 +4,18 @@
 // dialog, and the tool's task-bar entry), runs the event loop, shows the
 // modal message boxes, takes the request to end, shows every failure that
 // escapes a window's handling, and reloads the regional date settings when
-// the platform announces a change of them to the application window.
+// the platform announces a change of them to the application window. The
+// failure handling and display are application/ApplicationFenetre.h's; this
+// object gives it the mouse capture, the platform's box and the debugger's
+// output.
 #pragma once
 
-#include "commun/Exceptions.h"
+#include "application/ApplicationFenetre.h"
 #include "commun/Texte.h"
-#include "commun/TexteMixte.h"
 
 #include <windows.h>
 
 #include <cstdint>
-#include <exception>
 #include <functional>
 #include <string>
 
@@ -28,7 +29,7 @@ public:
     virtual bool TraiteToucheDialogue(const MSG& message) = 0;
 };
 
-class TApplication {
+class TApplication : public ApplicationFenetre {
 public:
     explicit TApplication(HINSTANCE instance);
     ~TApplication();
@@ -52,23 +53,12 @@ public:
     // loop until the request to end has been taken; 0.
     int BoucleEvenements(int etatDemarrage);
 
-    // Shows a modal box owned by the application window and returns the
-    // number of the button pressed.
-    int AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux);
-
-    // Posts the request to end and returns at once; only the main loop
-    // takes it, so a box opened afterwards in the same handler stays until
-    // the user closes it.
-    void DemandeFin();
+    // The box is owned by the application window.
+    int AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux) override;
+    // Only the main loop takes the request, so a box opened afterwards in
+    // the same handler stays until the user closes it.
+    void DemandeFin() override;
     bool FinPrise() const { return quitte_; }
-
-    // Shows a failure's message, with its final period, in an error box
-    // captioned with the title.
-    void AfficheErreur(const Exception& echec);
-
-    // The handling of a failure caught while delivering an event: the mouse
-    // capture released, EAbort kept silent, the rest shown.
-    void GereEchec(std::exception_ptr echec) noexcept;
 
     // Runs a window's handling of a message; whatever escapes it goes to
     // GereEchec and the message gets siEchec as its answer.
@@ -79,12 +69,14 @@ public:
     bool MajReglagesAuChangement = true;
 
 private:
+    void RelacheSouris() noexcept override;
+    void MontreBoiteErreur(const std::string& texteUtf8) override;
+    void SignaleSansBoite(std::string_view texteUtf8) noexcept override;
     static LRESULT CALLBACK ProcedureFenetre(HWND fenetre, UINT message, WPARAM w, LPARAM l);
     LRESULT TraiteMessage(UINT message, WPARAM w, LPARAM l);
     void CreeFenetreApplication();
     void MontreFenetrePrincipale(int etatDemarrage);
     int AfficheBoite(const std::wstring& texte, const std::wstring& titre, std::uint32_t drapeaux);
-    // One turn of the event loop.
     void Tour();
     bool EstDemandeFin(const MSG& message) const;
 

@@ -6,7 +6,5 @@
 
 static_assert(Boite::Ok == MB_OK);
 static_assert(Boite::IconeStop == MB_ICONSTOP);
-static_assert(Boite::IconeQuestion == MB_ICONQUESTION);
-static_assert(Boite::IconeAttention == MB_ICONEXCLAMATION);
 static_assert(Boite::IconeInformation == MB_ICONINFORMATION);
 static_assert(Boite::BoutonOk == IDOK);

@@ -6,13 +6,12 @@
 namespace {
 constexpr int PointsParPouceDisposition = 96;
 constexpr int HauteurTexteDisposition = 13;
-constexpr int HauteurPoliceDisposition = 11;
 }  // namespace
 
 int Echelle::operator()(int valeur) const { return MulDiv(valeur, HauteurTexte, HauteurTexteDisposition); }
 
 Echelle EchellePour(int pointsParPouce, const std::function<int(int hauteurPolice)>& mesureTexte) {
     if (pointsParPouce == PointsParPouceDisposition) return {};
-    const int hauteur = MulDiv(HauteurPoliceDisposition, pointsParPouce, PointsParPouceDisposition);
+    const int hauteur = MulDiv(PolicesDisposition::Fenetre.Hauteur, pointsParPouce, PointsParPouceDisposition);
     return {hauteur, mesureTexte(hauteur)};
 }

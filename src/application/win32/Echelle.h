@@ -4,11 +4,13 @@
 // font's measured text height to the layout's 13.
 #pragma once
 
+#include "application/PolicesDisposition.h"
+
 #include <functional>
 
 struct Echelle {
-    // Height in pixels of the window's font ("MS Sans Serif", 11 at 96 dpi).
-    int HauteurPoliceFenetre = 11;
+    // Height in pixels of the window's font on this screen.
+    int HauteurPoliceFenetre = PolicesDisposition::Fenetre.Hauteur;
     // The text height measured with that font; 13 as laid out.
     int HauteurTexte = 13;
 

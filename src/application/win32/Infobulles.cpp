@@ -1,11 +1,10 @@
 // The tooltips of the main window.
 #include "application/win32/Infobulles.h"
 
+#include "application/ReglesInfobulles.h"
 #include "application/win32/TexteLarge.h"
 
 #include <commctrl.h>
-
-std::string_view PartieCourte(std::string_view hint) { return hint.substr(0, hint.find('|')); }
 
 Infobulles::Infobulles(HWND fenetre, std::string_view hintFenetre)
     : fenetre_(fenetre),

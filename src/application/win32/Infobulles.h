@@ -1,10 +1,9 @@
-// The tooltips of the main window, over the platform's tooltip control: the
-// short part of a control's hint (the text before the first "|"), shown
-// when the pointer has rested 500 ms on the control, at once when it passes
-// to another control while one is showing, and hidden after 2500 ms or when
-// the pointer leaves the control; only while the tool is in the foreground.
-// A control without a hint shows its window's. Hints are texts of the
-// tool's own, shown through the control's wide-character calls.
+// The tooltips of the main window, under the rules of
+// application/ReglesInfobulles.h, over the platform's tooltip control:
+// hidden also when the pointer leaves the control, and shown only while the
+// tool is in the foreground. A control without a hint shows its window's.
+// Hints are texts of the tool's own, shown through the control's
+// wide-character calls.
 #pragma once
 
 #include <windows.h>
@@ -12,13 +11,6 @@
 #include <list>
 #include <string>
 #include <string_view>
-
-inline constexpr int DelaiAvantInfobulle = 500;
-inline constexpr int DelaiEntreInfobulles = 0;
-inline constexpr int DureeInfobulle = 2500;
-
-// The short part of a hint.
-std::string_view PartieCourte(std::string_view hint);
 
 class Infobulles {
 public:

@@ -3,20 +3,25 @@
 
 namespace {
 
-// A font of the layout: its height in pixels is the height of its characters.
-ObjetGdi<HFONT> Police(const char* face, int hauteur, int graisse = FW_NORMAL, BYTE pas = DEFAULT_PITCH) {
-    return ObjetGdi<HFONT>(CreateFontA(-hauteur, 0, 0, 0, graisse, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pas, face));
+// A font of the layout at a height in pixels, the height of its characters.
+ObjetGdi<HFONT> Police(const PoliceDisposition& disposition, int hauteur) {
+    return ObjetGdi<HFONT>(CreateFontA(-hauteur, 0, 0, 0, disposition.Gras ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                       disposition.PasVariable ? VARIABLE_PITCH : DEFAULT_PITCH, disposition.Face));
 }
 
-ObjetGdi<HFONT> PoliceFenetre(int hauteur) { return Police("MS Sans Serif", hauteur); }
+ObjetGdi<HFONT> PoliceFenetre(int hauteur) { return Police(PolicesDisposition::Fenetre, hauteur); }
+
+ObjetGdi<HFONT> PoliceALEchelle(const PoliceDisposition& disposition, const Echelle& echelle) {
+    return Police(disposition, echelle(disposition.Hauteur));
+}
 
 }  // namespace
 
 PolicesAccueil CreePolices(const Echelle& echelle) {
-    return {PoliceFenetre(echelle.HauteurPoliceFenetre), Police("Comic Sans MS", echelle(13)),
-            Police("Comic Sans MS", echelle(13), FW_BOLD), Police("Comic Sans MS", echelle(11)),
-            Police("Arial", echelle(11), FW_NORMAL, VARIABLE_PITCH)};
+    using namespace PolicesDisposition;
+    return {PoliceFenetre(echelle.HauteurPoliceFenetre), PoliceALEchelle(F1, echelle), PoliceALEchelle(F2, echelle),
+            PoliceALEchelle(F3, echelle), PoliceALEchelle(F4, echelle)};
 }
 
 int HauteurTextePoliceFenetre(int hauteurPolice) {

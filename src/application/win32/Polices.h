@@ -1,22 +1,23 @@
-// The fonts of the main window at the screen's scale: the window's font
-// ("MS Sans Serif", 11 pixels) and the layout's F1 to F4, and the colours
-// that go with them.
+// The fonts of the main window at the screen's scale, and the layout's
+// colours that go with them, as GDI takes them.
 #pragma once
 
+#include "application/PolicesDisposition.h"
 #include "application/win32/Echelle.h"
 #include "application/win32/ObjetGdi.h"
 
 #include <windows.h>
 
-inline constexpr COLORREF clTeal = RGB(0, 128, 128);
-inline constexpr COLORREF clCream = RGB(255, 251, 240);
+inline constexpr COLORREF clTeal = RGB(Teal.Rouge, Teal.Vert, Teal.Bleu);
+inline constexpr COLORREF clCream = RGB(Creme.Rouge, Creme.Vert, Creme.Bleu);
 
+// The fonts of application/PolicesDisposition.h.
 struct PolicesAccueil {
     ObjetGdi<HFONT> Fenetre;
-    ObjetGdi<HFONT> F1;  // "Comic Sans MS", 13 pixels
-    ObjetGdi<HFONT> F2;  // "Comic Sans MS", 13 pixels, bold
-    ObjetGdi<HFONT> F3;  // "Comic Sans MS", 11 pixels
-    ObjetGdi<HFONT> F4;  // "Arial", variable pitch, 11 pixels
+    ObjetGdi<HFONT> F1;
+    ObjetGdi<HFONT> F2;
+    ObjetGdi<HFONT> F3;
+    ObjetGdi<HFONT> F4;
 };
 
 PolicesAccueil CreePolices(const Echelle& echelle);

@@ -5,8 +5,9 @@
 
 #include <windows.h>
 
-std::wstring Large(const TexteMixte& texte) {
-    const std::string utf8 = TexteMixteVersUtf8(texte, PageDeCodeExport());
+std::wstring Large(const TexteMixte& texte) { return LargeDepuisUtf8(TexteMixteVersUtf8(texte, PageDeCodeExport())); }
+
+std::wstring LargeDepuisUtf8(std::string_view utf8) {
     if (utf8.empty()) return std::wstring();
     const int taille = static_cast<int>(utf8.size());
     std::wstring large(utf8.size(), L'\0');

@@ -7,7 +7,10 @@
 #include "commun/TexteMixte.h"
 
 #include <string>
+#include <string_view>
 
 // A text of the tool's own, with the parts of the export it holds, each
 // part converted from its own code page.
 std::wstring Large(const TexteMixte& texte);
+// A text already in UTF-8.
+std::wstring LargeDepuisUtf8(std::string_view utf8);

@@ -18,10 +18,11 @@ namespace {
 class BoiteSimulee : public BoiteRapport {
 public:
     BoiteSimulee(std::string_view saut, bool doubleOctet, std::int64_t capacite, std::string texte)
-        : saut_(saut), doubleOctet_(doubleOctet), capacite_(capacite), texte_(std::move(texte)) {}
+        : BoiteRapport(saut), doubleOctet_(doubleOctet), texte_(std::move(texte)) {
+        FixeCapacite(capacite);
+    }
 
-    std::string_view SautDeLigne() const override { return saut_; }
-    std::int64_t Capacite() const override { return capacite_; }
+    void Vide() override { texte_.clear(); }
     std::int64_t Longueur() const override { return Caracteres(Texte(texte_)); }
     std::int64_t Caracteres(const Texte& texte) const override {
         std::int64_t caracteres = 0;
@@ -29,7 +30,7 @@ public:
             if (doubleOctet_ && texte.Octet(i) >= 0x81) ++i;
         return caracteres;
     }
-    bool FinitParSaut() const override { return texte_.empty() || texte_.ends_with(saut_); }
+    bool FinitParSaut() const override { return texte_.empty() || texte_.ends_with(SautDeLigne()); }
     void InsereALaFin(const Texte& texte) override {
         texte_ += texte.Octets();
         ++insertions;
@@ -39,9 +40,7 @@ public:
     int insertions = 0;
 
 private:
-    std::string saut_;
     bool doubleOctet_;
-    std::int64_t capacite_;
     std::string texte_;
 };
 
@@ -105,7 +104,7 @@ TEST(RapportRetenu, LesLignesRetenuesDonnentLeTexteEtLEchecDesLignesAjouteesUneA
     for (const Cas& c : cas) {
         BoiteSimulee uneAUne(c.Saut, c.DoubleOctet, c.Capacite, c.Initial);
         const int echecUneAUne = RangEnEchec(c.Lignes, [&](std::optional<Texte> ligne) {
-            if (ligne) AjouteLigneRapport(uneAUne, *ligne);
+            if (ligne) uneAUne.AjouteLigne(*ligne);
         });
         BoiteSimulee retenue(c.Saut, c.DoubleOctet, c.Capacite, c.Initial);
         RapportRetenu rapport(retenue);

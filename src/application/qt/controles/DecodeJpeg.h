@@ -1,4 +1,4 @@
-// Decoding the JPEG pictures of the layout with libjpeg-turbo.
+// The layout's JPEG pictures as Qt images, decoded by the shared decoder.
 #pragma once
 
 #include <QByteArray>

@@ -19,7 +19,6 @@ public:
     // The full path confirmed last, as the file system's own bytes (never
     // converted to the 8-bit code page, so every name opens); empty at start.
     const Texte& FileName() const { return nomFichier_; }
-    void FixeFileName(const Texte& nom) { nomFichier_ = nom; }
 
 private:
     Texte nomFichier_;

@@ -7,7 +7,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent) {
+TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), BoiteRapport("\n") {
     setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);

@@ -4,9 +4,7 @@
 //
 // The box gives the shared report rule (application/RapportRetenu.h) its
 // count of characters, a line break counting one, and its insertion at the
-// end; the rule holds its capacity (CapaciteRapport unless set) and raises
-// EOutOfResources on a line that does not fit whole. Nothing here processes
-// events.
+// end. Nothing here processes events.
 #pragma once
 
 #include "application/RapportRetenu.h"
@@ -20,18 +18,9 @@ class TRichEdit : public QPlainTextEdit, public BoiteRapport {
 public:
     explicit TRichEdit(QWidget* parent = nullptr);
 
-    // Empties the box and clears its modified mark; size and visibility stay.
-    void Vide();
-    void AjouteLigne(const Texte& ligne) { AjouteLigneRapport(*this, ligne); }
-    void FixeCapacite(std::int64_t capacite) { capacite_ = capacite; }
-
-    std::string_view SautDeLigne() const override { return "\n"; }
-    std::int64_t Capacite() const override { return capacite_; }
+    void Vide() override;
     std::int64_t Longueur() const override;
     std::int64_t Caracteres(const Texte& texte) const override;
     bool FinitParSaut() const override;
     void InsereALaFin(const Texte& texte) override;
-
-private:
-    std::int64_t capacite_ = CapaciteRapport;
 };

@@ -1,5 +1,5 @@
-// Decoding the JPEG logo with libjpeg-turbo (decompression only) into a
-// picture the window can draw.
+// The JPEG logo as a bitmap the window can draw, decoded by the shared
+// decoder.
 #pragma once
 
 #include <windows.h>

@@ -1,82 +1,31 @@
-// The progress bar of the date check.
+// The progress bar over the platform's control.
 #include "application/win32/controles/TProgressBar.h"
-
-#include "commun/Exceptions.h"
-#include "commun/Messages.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
+namespace {
 
-TProgressBar::TProgressBar(HWND controle) : controle_(controle) {}
+constexpr WPARAM PasProgression = 1;
 
-LRESULT TProgressBar::Envoie(UINT message, std::int32_t w, std::int32_t l) const {
-    return SendMessageA(controle_, message, static_cast<WPARAM>(w), static_cast<LPARAM>(l));
+int LargeurClient(HWND controle) {
+    RECT zone{};
+    GetClientRect(controle, &zone);
+    return zone.right;
 }
 
-std::int32_t TProgressBar::Borne(std::int32_t position) const { return std::clamp(position, min_, max_); }
+}  // namespace
 
-int TProgressBar::LongueurRemplie(std::int32_t position) const {
-    if (max_ <= min_) return 0;
-    const std::int64_t fait = std::int64_t{Borne(position)} - min_;
-    return static_cast<int>(fait * largeur_ / (std::int64_t{max_} - min_));
+TProgressBar::TProgressBar(HWND controle) : controle_(controle), largeur_(LargeurClient(controle)) {
+    SendMessageA(controle_, PBM_SETSTEP, PasProgression, 0);
 }
 
-void TProgressBar::EnvoiePosition() {
-    Envoie(PBM_SETPOS, position_);
-    positionControle_ = position_;
+void TProgressBar::MontreControle(bool visible) { ShowWindow(controle_, visible ? SW_SHOW : SW_HIDE); }
+
+void TProgressBar::AfficheValeurs() {
+    SendMessageA(controle_, PBM_SETRANGE32, static_cast<WPARAM>(Min), static_cast<LPARAM>(Max()));
+    SendMessageA(controle_, PBM_SETPOS, static_cast<WPARAM>(Position()), 0);
 }
 
-void TProgressBar::FixeMin(std::int32_t min) { FixeBornes(min, max_); }
-void TProgressBar::FixeMax(std::int32_t max) { FixeBornes(min_, max); }
-
-void TProgressBar::FixeBornes(std::int32_t min, std::int32_t max) {
-    if (min > max) throw EInvalidOperation(MessageRessource(Msg::ProprieteHorsLimites, {Texte("TProgressBar")}));
-    // On the NT family the control holds 32-bit ranges: no 16-bit check.
-    if (min == min_ && max == max_) return;
-    const bool minimumAbaisse = min < min_;
-    min_ = min;
-    max_ = max;
-    if (!enService_) return;
-    Envoie(PBM_SETRANGE32, min, max);
-    position_ = minimumAbaisse ? min : Borne(position_);
-    EnvoiePosition();
-}
-
-void TProgressBar::FixePosition(std::int32_t position) {
-    if (!enService_) {
-        position_ = position;
-        return;
-    }
-    position_ = Borne(position);
-    if (LongueurRemplie(position_) != LongueurRemplie(positionControle_)) EnvoiePosition();
-}
-
-void TProgressBar::FixeStep(std::int32_t pas) {
-    if (pas == pas_) return;
-    pas_ = pas;
-    if (enService_) Envoie(PBM_SETSTEP, pas);
-}
-
-void TProgressBar::Montre(bool visible) {
-    if (visible && !enService_) {
-        enService_ = true;
-        RECT zone{};
-        GetClientRect(controle_, &zone);
-        largeur_ = zone.right;
-        Envoie(PBM_SETRANGE32, min_, max_);
-        Envoie(PBM_SETSTEP, pas_);
-        position_ = Borne(position_);
-        EnvoiePosition();
-    }
-    ShowWindow(controle_, visible ? SW_SHOW : SW_HIDE);
-    longueurPeinte_ = -1;
-}
-
-void TProgressBar::Repeint() {
-    if (!IsWindowVisible(controle_)) return;
-    const int longueur = LongueurRemplie(position_);
-    if (longueur == longueurPeinte_) return;
-    longueurPeinte_ = longueur;
+void TProgressBar::Redessine() {
     RedrawWindow(controle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

@@ -27,10 +27,9 @@ std::string PourControle(const Texte& texte) {
 
 }  // namespace
 
-TRichEdit::TRichEdit(HWND controle) : controle_(controle) { FixeCapacite(CapaciteRapport); }
+TRichEdit::TRichEdit(HWND controle) : BoiteRapport("\r\n"), controle_(controle) { LimiteControle(Capacite()); }
 
-void TRichEdit::FixeCapacite(std::int64_t capacite) {
-    capacite_ = capacite;
+void TRichEdit::LimiteControle(std::int64_t capacite) {
     SendMessageA(controle_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(capacite));
 }
 

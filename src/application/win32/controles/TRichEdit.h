@@ -24,17 +24,11 @@ public:
     // The control, made hidden by the window.
     explicit TRichEdit(HWND controle);
 
-    // Empties the box and clears its modified mark; size and visibility stay.
-    void Vide();
-    void AjouteLigne(const Texte& ligne) { AjouteLigneRapport(*this, ligne); }
-    void FixeCapacite(std::int64_t capacite);
+    HWND Handle() const { return controle_; }
     // The whole text, line breaks as CR LF.
     std::string Contenu() const;
 
-    HWND Handle() const { return controle_; }
-
-    std::string_view SautDeLigne() const override { return "\r\n"; }
-    std::int64_t Capacite() const override { return capacite_; }
+    void Vide() override;
     // The position of the end of the text.
     std::int64_t Longueur() const override;
     std::int64_t Caracteres(const Texte& texte) const override;
@@ -42,9 +36,9 @@ public:
     void InsereALaFin(const Texte& texte) override;
 
 private:
+    void LimiteControle(std::int64_t capacite) override;
     // The position of the end of the text, an empty selection placed there.
     LONG PlaceCaretALaFin() const;
 
     HWND controle_;
-    std::int64_t capacite_ = 0;
 };

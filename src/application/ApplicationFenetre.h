@@ -1,0 +1,49 @@
+// ApplicationFenetre: what the application objects of both windows share.
+// The failure handling and display are written here once: a failure that
+// escapes a handler lets go of the mouse, EAbort is kept silent, and any
+// other is shown in an error box, its message with its final period and the
+// title as caption. A failure met on the way does not take the place of the
+// one being shown: when the platform cannot convert the message, it is
+// shown as the tool reads it without the platform (ASCII, and the letters
+// of the tool's own texts); when no box can be shown, it is written where a
+// developer still sees it.
+//
+// The message box and the request to end are declared here too, so that the
+// control operations shared by both windows reach them. Each window's
+// application object gives what its toolkit does.
+#pragma once
+
+#include "commun/Exceptions.h"
+#include "commun/TexteMixte.h"
+
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <string_view>
+
+class ApplicationFenetre {
+public:
+    // Shows a modal box and returns the number of the button pressed.
+    virtual int AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux) = 0;
+    // Posts the request to end and returns at once.
+    virtual void DemandeFin() = 0;
+
+    void AfficheErreur(const Exception& echec);
+    // For anything caught while delivering an event.
+    void GereEchec(std::exception_ptr echec) noexcept;
+
+protected:
+    ApplicationFenetre() = default;
+    ~ApplicationFenetre() = default;
+    ApplicationFenetre(const ApplicationFenetre&) = delete;
+    ApplicationFenetre& operator=(const ApplicationFenetre&) = delete;
+
+private:
+    // A button left pressed lets go of the mouse.
+    virtual void RelacheSouris() noexcept = 0;
+    // The error box, captioned with the title, its text in UTF-8; returns
+    // when the user has closed it.
+    virtual void MontreBoiteErreur(const std::string& texteUtf8) = 0;
+    // Where a failure goes when no box could show it.
+    virtual void SignaleSansBoite(std::string_view texteUtf8) noexcept = 0;
+};
