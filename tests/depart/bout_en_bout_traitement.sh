@@ -39,16 +39,7 @@ if [ "$surveille" = "--surveille" ]; then
 fi
 etatAvant=$(cd "$travail" && find exports maison -printf '%p %s %T@ %m\n' | sort)
 
-# Polls a command until it prints something (at most 20 s).
-attends() {
-  for _ in $(seq 200); do
-    resultat=$("$@" 2>/dev/null || true)
-    [ -n "$resultat" ] && { echo "$resultat"; return 0; }
-    sleep 0.1
-  done
-  echo "attente vaine : $*" >&2
-  return 1
-}
+source "$(dirname "$0")/../support/attends.sh"
 
 "${lancement[@]}" &
 pid=$!

@@ -18,17 +18,7 @@ echec() {
   exit 1
 }
 
-# Polls a command until it prints something (at most 20 s).
-attends() {
-  local resultat
-  for _ in $(seq 200); do
-    resultat=$("$@" 2>/dev/null || true)
-    [ -n "$resultat" ] && { echo "$resultat"; return 0; }
-    sleep 0.1
-  done
-  echo "attente vaine : $*" >&2
-  return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/attends.sh"
 
 # The shown window of that caption that has a size (the application window,
 # captioned with the title too, has none).
