@@ -38,19 +38,9 @@ private slots:
 
     void titreDuProgramme() { QCOMPARE(Application->TitreApplication(), Texte("test_application")); }
 
-    // The shared failure display shows through the Qt object's box, with
-    // the title and the error icon.
-    void echecAffiche() {
-        BoitesRepondues boites;
-        Application->ExecuteGarde([] { throw Exception(MessageRessource(Msg::FichierIntrouvable)); });
-        QCOMPARE(boites.vues.size(), std::size_t{1});
-        QCOMPARE(boites.vues[0].texte, QStringLiteral("Fichier introuvable."));
-        QCOMPARE(boites.vues[0].titre, QStringLiteral("test_application"));
-        QCOMPARE(boites.vues[0].drapeaux, Boite::IconeStop);
-    }
-
-    // The handler stops at the failure; what it changed stays, and the next
-    // action runs normally.
+    // The handler stops at the failure, shown by the shared failure display
+    // through the Qt object's box, with the title and the error icon; what it
+    // changed stays, and the next action runs normally.
     void gestionnaireInterrompuPuisOutilContinue() {
         BoitesRepondues boites;
         int etapes = 0;
@@ -62,6 +52,8 @@ private slots:
         });
         QCOMPARE(etapes, 1);
         QCOMPARE(boites.vues.at(0).texte, QStringLiteral("Propriété TProgressBar hors limites."));
+        QCOMPARE(boites.vues[0].titre, QStringLiteral("test_application"));
+        QCOMPARE(boites.vues[0].drapeaux, Boite::IconeStop);
         Application->ExecuteGarde([&] { ++etapes; });
         QCOMPARE(etapes, 2);
         QCOMPARE(boites.vues.size(), std::size_t{1});

@@ -79,16 +79,6 @@ TEST_F(ApplicationWin32, UneBoiteDesactiveLesFenetresDeLOutilPuisLesRendActivesA
     EXPECT_EQ(GetFocus(), outil);
 }
 
-// The shared failure display shows through the platform's box, captioned
-// with the title.
-TEST_F(ApplicationWin32, UnEchecEchappeEstMontreDansLaBoiteAvecLeTitre) {
-    const RepondeurBoites repondeur(nullptr);
-    Application->DelivreGarde([]() -> LRESULT { throw EInOutError("Erreur E/S 103", 103); });
-    ASSERT_EQ(repondeur.Vues().size(), 1u);
-    EXPECT_EQ(repondeur.Vues()[0].Texte, L"Erreur E/S 103.");
-    EXPECT_EQ(repondeur.Vues()[0].Titre, L"test_fenetre_win32");
-}
-
 TEST_F(ApplicationWin32, UneBoiteOuverteApresLaDemandeDeFinResteJusquAuClicEtLaBouclePrendLaDemandeEnsuite) {
     Application->DemandeFin();
     // The box must still be there after several ticks of the answerer.
