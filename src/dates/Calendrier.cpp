@@ -1,35 +1,22 @@
-// The Gregorian check and serial day count, the clock's year, the century
-// window and the era years.
+// The Gregorian check (the month lengths of the common or leap year), the
+// serial day count through <chrono>, the clock's year, the century window
+// and the era years.
 #include "dates/Calendrier.h"
 
 #include "dates/ChargeReglagesDate.h"
 #include "platform/locale/ServicesLocale.h"
 
 #include <array>
-#include <numeric>
+#include <chrono>
 
 namespace {
 
-using JoursDesMois = std::array<std::uint16_t, 12>;
-
 // The days of each month, in a common year, then in a leap year.
-constexpr std::array<JoursDesMois, 2> JoursDuMois = {
+constexpr std::array<std::array<std::uint16_t, 12>, 2> JoursDuMois = {
     {{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}, {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}}};
 
-// The serial number of 31 December of the year 0, the day before the first
-// day of the calendar.
-constexpr std::int64_t SerieAvantLAn1 = -693594;
-
-// For each month, the days of the months before it in the year.
-constexpr std::array<JoursDesMois, 2> JoursAvantLeMois = [] {
-    std::array<JoursDesMois, 2> avant{};
-    for (std::size_t rangee = 0; rangee < 2; ++rangee)
-        std::exclusive_scan(JoursDuMois[rangee].begin(), JoursDuMois[rangee].end(), avant[rangee].begin(),
-                            std::uint16_t{0});
-    return avant;
-}();
-
-std::size_t Rangee(std::uint16_t annee) { return EstBissextile(annee) ? 1 : 0; }
+// Serial number of 1 January 1970, the epoch of std::chrono::sys_days.
+constexpr std::int64_t SerieEpoqueUnix = 25569;
 
 // Whether the typed name stands in the era name at the position, as the
 // locale compares texts.
@@ -56,9 +43,11 @@ std::uint16_t Modulo65536(std::int64_t annee) { return static_cast<std::uint16_t
 
 }  // namespace
 
-bool EstBissextile(std::uint16_t annee) { return annee % 4 == 0 && (annee % 100 != 0 || annee % 400 == 0); }
+bool EstBissextile(std::uint16_t annee) { return std::chrono::year(annee).is_leap(); }
 
-std::uint16_t JoursDansMois(std::uint16_t annee, std::uint16_t mois) { return JoursDuMois[Rangee(annee)][mois - 1u]; }
+std::uint16_t JoursDansMois(std::uint16_t annee, std::uint16_t mois) {
+    return JoursDuMois[EstBissextile(annee) ? 1 : 0][mois - 1u];
+}
 
 MotifRefus MotifCalendrier(std::uint16_t annee, std::uint16_t mois, std::uint16_t jour) {
     if (annee < 1 || annee > 9999) return MotifRefus::AnneeHorsLimites;
@@ -71,9 +60,9 @@ MotifRefus MotifCalendrier(std::uint16_t annee, std::uint16_t mois, std::uint16_
 
 bool ComposeDate(std::uint16_t annee, std::uint16_t mois, std::uint16_t jour, TDateSerie& date) {
     if (MotifCalendrier(annee, mois, jour) != MotifRefus::Aucun) return false;
-    const std::int64_t jourDeLAnnee = JoursAvantLeMois[Rangee(annee)][mois - 1u] + jour;
-    const std::int64_t avant = annee - 1;
-    date = static_cast<TDateSerie>(avant * 365 + avant / 4 - avant / 100 + avant / 400 + jourDeLAnnee + SerieAvantLAn1);
+    const std::chrono::year_month_day jourCalendrier{std::chrono::year(annee), std::chrono::month(mois),
+                                                     std::chrono::day(jour)};
+    date = static_cast<TDateSerie>(std::chrono::sys_days(jourCalendrier).time_since_epoch().count() + SerieEpoqueUnix);
     return true;
 }
 
