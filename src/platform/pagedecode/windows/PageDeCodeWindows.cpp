@@ -96,8 +96,11 @@ UINT PageDuJeu(const std::string& nom) {
 }  // namespace
 
 std::string VersUtf8(std::string_view octets, std::uint32_t pageDeCode, bool* remplacement) {
+    // Whole, in one call; character by character only when a byte fails.
     bool remplace = false;
-    std::string utf8 = DepuisLarge(VersLargeParCaractere(octets, pageDeCode, remplace), CP_UTF8, false);
+    std::optional<std::wstring> large = VersLarge(octets, pageDeCode, MB_ERR_INVALID_CHARS);
+    if (!large) large = VersLargeParCaractere(octets, pageDeCode, remplace);
+    std::string utf8 = DepuisLarge(*large, CP_UTF8, false);
     if (remplacement != nullptr) *remplacement = remplace;
     return utf8;
 }
