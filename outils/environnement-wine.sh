@@ -23,6 +23,7 @@ environnement_wine() {
   if [ "$architecture" = win32 ]; then
     local raison
     raison=$(bash "$(dirname "${BASH_SOURCE[0]}")/machine-32-bits.sh") || { echo "ignoré : $raison"; exit 77; }
+    [ -x "$chargeur" ] || { echo "ignoré : Wine 32 bits n'est pas installé (outils/installe.sh l'a-t-il pu ?)"; exit 77; }
   fi
   export WINEARCH=$architecture
   export WINEPREFIX="$dossier/prefixe"

@@ -45,5 +45,22 @@ export DEBIAN_FRONTEND=noninteractive
 if [ $machine_32_bits -eq 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
-$sudo apt-get update
-$sudo apt-get install -y --no-install-recommends "${manquants[@]}"
+# A mirror caught mid-sync fails the update of one index ("File has
+# unexpected size"): try again a little later, then go on with the lists
+# that did arrive; the install below fails by itself if they are not enough.
+for essai in 1 2 3; do
+  $sudo apt-get update && break
+  [ "$essai" -lt 3 ] && sleep 30
+  echo "apt-get update a échoué (essai $essai sur 3)" >&2
+done
+if ! $sudo apt-get install -y --no-install-recommends "${manquants[@]}"; then
+  # 32-bit Wine needs the i386 copy of dozens of libraries at the very
+  # version of their amd64 copy; while the archive's i386 indexes lag (a
+  # mirror mid-sync) it cannot be installed. Everything else still is, and
+  # the 32-bit build's tests then say that they were skipped and why.
+  [ $machine_32_bits -eq 1 ] || exit 1
+  echo "Wine 32 bits ne s'installe pas aujourd'hui : le reste s'installe sans lui" >&2
+  sans_wine32=()
+  for p in "${manquants[@]}"; do [ "$p" = wine32:i386 ] || sans_wine32+=("$p"); done
+  [ ${#sans_wine32[@]} -eq 0 ] || $sudo apt-get install -y --no-install-recommends "${sans_wine32[@]}"
+fi
