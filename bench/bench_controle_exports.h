@@ -47,7 +47,7 @@ inline std::string GenereExport(std::int64_t actes, int refusePour) {
 // What "Ouvre" does before a check, without the dialog and the window: the
 // export bound, counted, rewound and its kind read.
 inline void SurvoleExport(const std::string& chemin) {
-    SurvoleExport(Texte(chemin));
+    SurvoleExport(NomFichier(chemin));
     DecoupeEntete();
     ChoisitTypeActes();
 }

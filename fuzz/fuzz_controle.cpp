@@ -39,7 +39,7 @@ void Ecrit(const std::uint8_t* octets, std::size_t taille) {
 // the end of the file.
 void Survole(bool interrompu) {
     NbLignes = 0;
-    OuvreFichierExport(Texte(CheminExport()));
+    OuvreFichierExport(NomFichier(CheminExport()));
     CompteLignes();
     if (interrompu) return;
     RembobineExport();

@@ -104,7 +104,7 @@ void ChoisitExtremeOrient(bool actif) {
     for (int octet = 0xE0; octet <= 0xFC; ++octet) ReglagesDate.OctetsDeTete.set(static_cast<std::size_t>(octet));
 }
 
-const std::string& NomFichier() {
+const std::string& CheminFichier() {
     static const std::string nom = CheminTemporaireLibre("fuzz-lecteur-").string();
     return nom;
 }
@@ -114,10 +114,10 @@ const std::string& NomFichier() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string octets(reinterpret_cast<const char*>(donnees), taille);
     ChoisitExtremeOrient(taille > 0 && donnees[0] % 2 == 1);
-    std::ofstream(NomFichier(), std::ios::binary | std::ios::trunc) << octets;
+    std::ofstream(CheminFichier(), std::ios::binary | std::ios::trunc) << octets;
 
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(NomFichier()));
+    AssocieNom(fichier, NomFichier(CheminFichier()));
     OuvreLecture(fichier);
     ControleES();
     const std::vector<std::string> comptees = LitLignes(fichier);
@@ -128,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     ControleES();
 
     static std::vector<unsigned char> grand(TailleTamponLot);
-    AssocieNom(fichier, Texte(NomFichier()));
+    AssocieNom(fichier, NomFichier(CheminFichier()));
     DonneTampon(fichier, grand.data(), TailleTamponLot);
     OuvreLecture(fichier);
     ControleES();
@@ -138,6 +138,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 
     if (comptees != relues || comptees != parGrandTampon || comptees != LignesAttendues(octets)) std::abort();
     for (const std::string& ligne : comptees) VerifieDecoupage(ligne);
-    std::filesystem::remove(NomFichier());
+    std::filesystem::remove(CheminFichier());
     return 0;
 }

@@ -86,7 +86,7 @@ void LitChaqueLigne(benchmark::State& etat, ParLigne parLigne) {
     Texte ligne;
     for (auto _ : etat) {
         LecteurLignes fichier;
-        AssocieNom(fichier, Texte(nom));
+        AssocieNom(fichier, NomFichier(nom));
         OuvreLecture(fichier);
         ControleES();
         while (!FinDeFichier(fichier)) {

@@ -9,11 +9,12 @@
 // converts from: the report's lines are bytes of the export; the fields'
 // texts are the tool's own (Windows-1252); a box's text and caption are the
 // tool's own, with the export's parts marked (TexteMixte); the file name is
-// the platform's.
+// the platform's (NomFichier).
 #pragma once
 
 #include "commun/Texte.h"
 #include "commun/TexteMixte.h"
+#include "platform/fichiers/NomFichier.h"
 
 #include <cstdint>
 
@@ -24,7 +25,7 @@ public:
     // Runs the open dialog: true when a file was confirmed, which
     // FileNameOpenDialog then gives as a full path.
     virtual bool ExecuteOpenDialog() = 0;
-    virtual Texte FileNameOpenDialog() = 0;
+    virtual NomFichier FileNameOpenDialog() = 0;
 
     virtual void MontreEntree(bool visible) = 0;
     // Resizes the report box; its top left corner stays at (0, 0).

@@ -18,14 +18,14 @@ struct TypeConnu {
 
 }  // namespace
 
-void SurvoleExport(const Texte& nom, std::span<unsigned char> tampon) {
+void SurvoleExport(const NomFichier& nom, std::span<unsigned char> tampon) {
     NbLignes = 0;
     OuvreFichierExport(nom, tampon);
     CompteLignes();
     RembobineExport();
 }
 
-void OuvreFichierExport(const Texte& nom, std::span<unsigned char> tampon) {
+void OuvreFichierExport(const NomFichier& nom, std::span<unsigned char> tampon) {
     AssocieNom(FichierExport, nom);
     if (!tampon.empty()) DonneTampon(FichierExport, tampon.data(), static_cast<std::uint32_t>(tampon.size()));
     OuvreLecture(FichierExport);

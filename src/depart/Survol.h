@@ -4,17 +4,18 @@
 #pragma once
 
 #include "commun/Texte.h"
+#include "platform/fichiers/NomFichier.h"
 
 #include <cstdint>
 #include <span>
 
 // The survey's start: NbLignes = 0, then the three steps below in their
 // order, so that the file is counted and back at its first line.
-void SurvoleExport(const Texte& nom, std::span<unsigned char> tampon = {});
+void SurvoleExport(const NomFichier& nom, std::span<unsigned char> tampon = {});
 
 // Binds FichierExport to the file and opens it for reading, through the
 // caller's buffer when one is given, else through the reader's own.
-void OuvreFichierExport(const Texte& nom, std::span<unsigned char> tampon = {});
+void OuvreFichierExport(const NomFichier& nom, std::span<unsigned char> tampon = {});
 
 // Reads every line into Ligne, adding 1 to NbLignes for each (the count
 // wraps as a 32-bit value would).

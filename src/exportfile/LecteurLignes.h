@@ -4,6 +4,7 @@
 #pragma once
 
 #include "commun/Texte.h"
+#include "platform/fichiers/NomFichier.h"
 #include "platform/fichiers/ServicesFichiers.h"
 
 #include <array>
@@ -36,7 +37,7 @@ struct LecteurLignes {
     Operation OperationTransfert = nullptr;
     Operation OperationFermeture = nullptr;
     // The name as bound, whole: cutting a long path would open another file.
-    Texte Nom;
+    NomFichier Nom;
     // The file first opened under this binding; a reopening must find it
     // unchanged, so that a second pass reads what the first one counted.
     IdentiteFichier Identite;
@@ -49,7 +50,7 @@ struct LecteurLignes {
     ~LecteurLignes();
 };
 
-void AssocieNom(LecteurLignes& fichier, const Texte& nom);
+void AssocieNom(LecteurLignes& fichier, const NomFichier& nom);
 // Puts the variable back as it is at program start, not bound, releasing a
 // file still open without leaving a code.
 void DelieLecteur(LecteurLignes& fichier);

@@ -57,7 +57,7 @@ std::int32_t TamponLecteur::RemplitTampon(LecteurLignes& fichier) {
 
 LecteurLignes::~LecteurLignes() { LibereSansCode(*this); }
 
-void AssocieNom(LecteurLignes& fichier, const Texte& nom) {
+void AssocieNom(LecteurLignes& fichier, const NomFichier& nom) {
     RemetAZero(fichier);
     fichier.AdresseTampon = fichier.Tampon.data();
     fichier.Mode = ModeFichier::Ferme;
@@ -68,7 +68,7 @@ void AssocieNom(LecteurLignes& fichier, const Texte& nom) {
 
 void DelieLecteur(LecteurLignes& fichier) {
     RemetAZero(fichier);
-    fichier.Nom.Vide();
+    fichier.Nom = NomFichier();
 }
 
 void DonneTampon(LecteurLignes& fichier, unsigned char* adresse, std::uint32_t taille) {

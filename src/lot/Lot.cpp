@@ -164,7 +164,7 @@ private:
 // not an export.
 std::optional<Texte> Survole(const std::string& nom, SortieFichier& sortie) {
     ReinitialiseDepart();
-    SurvoleExport(Texte(nom), TamponLot());
+    SurvoleExport(NomFichier(nom), TamponLot());
     if (!PorteLaMarque()) {
         sortie.Echec(ChaineRessource(Msg::PasUnExport));
         return std::nullopt;

@@ -1,8 +1,8 @@
 // Texts between the tool's 8-bit code pages (its own texts' and the
 // export's) and the character sets of the terminal: the one it is written in
 // (on Linux the user's locale's, UTF-8 under a UTF-8 locale; on Windows
-// UTF-8), and the one in which the platform gives the command-line arguments
-// (on Windows the system code page).
+// UTF-8), and the one in which the command-line arguments come (on Linux
+// the locale's; on Windows UTF-8, from the Unicode command line).
 #pragma once
 
 #include "commun/Texte.h"

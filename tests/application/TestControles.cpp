@@ -54,7 +54,7 @@ private slots:
         QTemporaryDir dossier;
         const QString absent = dossier.filePath(QStringLiteral("absent.txt"));
         TOpenDialog dialogue;
-        QCOMPARE(dialogue.FileName(), Texte());
+        QCOMPARE(dialogue.FileName(), NomFichier());
         QString nomPropose;
         Application->RepondeurDialogue = [&](const QString& initial) -> std::optional<QString> {
             nomPropose = initial;

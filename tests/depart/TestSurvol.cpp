@@ -15,7 +15,7 @@ struct Survol {
 class TestSurvol : public EtatPropre {
 protected:
     Survol Survole(const std::string& octets, const std::string& nom = "export.txt") {
-        SurvoleExport(Texte(dossier_.Ecrit(nom, octets)));
+        SurvoleExport(NomFichier(dossier_.Ecrit(nom, octets)));
         const bool marque = PorteLaMarque();
         DecoupeEntete();
         return {marque, ChoisitTypeActes()};
@@ -113,7 +113,7 @@ TEST_F(TestSurvol, LeFichierResteOuvertSurSaPremiereLigne) {
 
 TEST_F(TestSurvol, LeCompteDepasseLes32BitsEnRepartantDuBas) {
     NbLignes = std::numeric_limits<std::int32_t>::max();
-    OuvreFichierExport(Texte(dossier_.Ecrit("export.txt", Export({"un"}))));
+    OuvreFichierExport(NomFichier(dossier_.Ecrit("export.txt", Export({"un"}))));
     CompteLignes();
     EXPECT_EQ(NbLignes, std::numeric_limits<std::int32_t>::min());
 }
@@ -121,7 +121,7 @@ TEST_F(TestSurvol, LeCompteDepasseLes32BitsEnRepartantDuBas) {
 TEST_F(TestSurvol, FichierAbsentLeveFichierIntrouvable) {
     NbLignes = 0;
     try {
-        OuvreFichierExport(Texte((dossier_.Chemin() / "absent.txt").string()));
+        OuvreFichierExport(NomFichier((dossier_.Chemin() / "absent.txt").string()));
         FAIL() << "pas d'erreur";
     } catch (const EInOutError& erreur) {
         EXPECT_EQ(erreur.CodeErreur, 2);

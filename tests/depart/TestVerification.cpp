@@ -31,7 +31,7 @@ public:
 class ControlesBoiteEnPanne : public ControlesAccueil {
 public:
     bool ExecuteOpenDialog() override { return false; }
-    Texte FileNameOpenDialog() override { return {}; }
+    NomFichier FileNameOpenDialog() override { return {}; }
     void MontreEntree(bool) override {}
     void DimensionneEntree(int, int) override {}
     void VideEntree() override {}
@@ -51,7 +51,7 @@ class TestVerification : public EtatPropre {
 protected:
     void Ouvre(const std::string& octets, const std::string& nom = "export.txt") {
         chemin_ = dossier_.Ecrit(nom, octets);
-        SurvoleExport(Texte(chemin_));
+        SurvoleExport(NomFichier(chemin_));
         DecoupeEntete();
         ChoisitTypeActes();
     }
@@ -174,7 +174,7 @@ TEST_F(TestVerification, LaBoiteQuiRefuseLesLignesRetenuesNeRemplacePasLEchecDuC
 // After a first "Ouvre" that failed while counting, NbChamps is still 0: the
 // check reads on without writing outside the field table.
 TEST_F(TestVerification, SansTypeDActesLaLigneNEstPasRangee) {
-    OuvreFichierExport(Texte(dossier_.Ecrit("export.txt", Export({LigneExport("a", "1850")}))));
+    OuvreFichierExport(NomFichier(dossier_.Ecrit("export.txt", Export({LigneExport("a", "1850")}))));
     NbLignes = 2;
     Traite();
     EXPECT_EQ(NbChamps, 0);

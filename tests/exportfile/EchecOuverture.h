@@ -16,7 +16,7 @@
 
 inline EInOutError EchecOuverture(const std::string& nom) {
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(nom));
+    AssocieNom(fichier, NomFichier(nom));
     OuvreLecture(fichier);
     try {
         ControleES();

@@ -10,7 +10,7 @@
 
 // Binds the reader to nom and opens it.
 inline void OuvreFichier(LecteurLignes& fichier, const std::string& nom) {
-    AssocieNom(fichier, Texte(nom));
+    AssocieNom(fichier, NomFichier(nom));
     OuvreLecture(fichier);
     ControleES();
 }

@@ -132,10 +132,10 @@ TEST(LecteurLignes, RouvrirRepartDuPremierOctet) {
 TEST(LecteurLignes, LeCtrlZEnDebutDeLigneEstLaFinDuFichier) {
     DossierTemporaire dossier;
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(dossier.Ecrit("f.txt",
-                                            "ab\x1A"
-                                            "cd\n\x1A"
-                                            "ef\n")));
+    AssocieNom(fichier, NomFichier(dossier.Ecrit("f.txt",
+                                                 "ab\x1A"
+                                                 "cd\n\x1A"
+                                                 "ef\n")));
     OuvreLecture(fichier);
     ControleES();
     Texte ligne;
@@ -218,7 +218,7 @@ TEST(LecteurLignes, UsagesHorsEtatLaissentLeurCode) {
     };
     for (const Cas& c : cas) {
         LecteurLignes fichier;
-        if (c.depart != Etat::NonLie) AssocieNom(fichier, Texte(nom));
+        if (c.depart != Etat::NonLie) AssocieNom(fichier, NomFichier(nom));
         if (c.depart == Etat::Ouvert) {
             OuvreLecture(fichier);
             ControleES();

@@ -41,14 +41,14 @@ Lecture Lit(const std::string& nom, std::uint32_t taille) {
     std::vector<unsigned char> tampon(taille);
     Lecture lecture;
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(nom));
+    AssocieNom(fichier, NomFichier(nom));
     if (taille > 0) DonneTampon(fichier, tampon.data(), taille);
     OuvreLecture(fichier);
     ControleES();
     lecture.lignes = LitLignesRestantes(fichier);
 
     ReinitialiseDepart();
-    SurvoleExport(Texte(nom), tampon);
+    SurvoleExport(NomFichier(nom), tampon);
     lecture.nbLignes = NbLignes;
     if (PorteLaMarque()) {
         DecoupeEntete();

@@ -22,7 +22,7 @@ protected:
 
     void Ouvre(const std::string& contenu) {
         services.AjouteFichier("export", contenu);
-        AssocieNom(fichier, Texte("export"));
+        AssocieNom(fichier, NomFichier("export"));
         OuvreLecture(fichier);
         ControleES();
     }
@@ -87,7 +87,7 @@ TEST_F(TamponSimule, RouvrirMalgreUneFermetureEchoueeRepartDuDebut) {
 TEST_F(TamponSimule, AssocierUnNomLibereLeFichierSansEchouer) {
     Ouvre("a\n");
     services.FaitEchouerFermeture(1006);
-    AssocieNom(fichier, Texte("autre"));
+    AssocieNom(fichier, NomFichier("autre"));
     EXPECT_EQ(CodeES, 0);
     EXPECT_EQ(services.NombreOuverts(), 0);
     EXPECT_EQ(fichier.Mode, ModeFichier::Ferme);

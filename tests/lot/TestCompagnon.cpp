@@ -17,8 +17,8 @@
 namespace {
 
 const std::string Francais = "LC_ALL=fr_FR.UTF-8";
-// Windows gives file names in the system code page, and its table of
-// Windows-1252 defines the bytes that glibc's leaves undefined.
+// Windows gives file names in Unicode, and its table of Windows-1252
+// defines the bytes that glibc's leaves undefined.
 const bool SousWindows = std::filesystem::path::preferred_separator != '/';
 
 ResultatProgramme Compagnon(const std::vector<std::string>& arguments, const std::string& locale = Francais) {
@@ -264,8 +264,8 @@ TEST(CompagnonOptions, JsonUnObjetParRefusPuisUnBilanParFichier) {
     const auto objets = LignesJson(resultat.sortie);
     ASSERT_EQ(objets.size(), 3u);
     const std::string nom = objets[0]["fichier"];
-    // Linux names are bytes, and this one is not UTF-8; a Windows name is in
-    // the system code page, where the byte is "ÿ".
+    // Linux names are bytes, and this one is not UTF-8; the Windows name is
+    // made of the byte's character in Windows-1252, "ÿ".
     EXPECT_TRUE(nom.ends_with(SousWindows ? "export-\u00FF.txt" : "export-\uFFFD.txt")) << nom;
     nlohmann::json refus{{"objet", "refus"},
                          {"fichier", nom},
@@ -301,7 +301,9 @@ TEST(CompagnonDate, PourquoiEtJson) {
 // written as U+FFFD, its field's exact bytes beside it in the JSON. Windows'
 // UTF-8 code page (under Wine, the system locale of a language that has no
 // 8-bit code page) reads the export as Windows-1252; Linux, which has no such
-// code page, reads it so too.
+// code page, reads it so too. The export lies in folders whose names each
+// code page lacks in part, on a path of more than MAX_PATH characters, and
+// is named as it is.
 struct CasLocale {
     const char* nom;
     const char* langue;     // LANG, and LC_ALL unless systeme is given
@@ -329,7 +331,7 @@ TEST_P(CompagnonSousLocale, TextesDeLOutilExactsEtOctetsDeLExportSansPerte) {
     const std::string tronque = "00004/0027\x85";
     DossierTemporaire dossier;
     const std::string chemin = dossier.Ecrit(
-        "export.txt",
+        std::filesystem::path(u8"Zoé/Łódź/日本語") / std::string(90, 'x') / std::string(90, 'y') / std::string(90, 'z'),
         Export({LigneExport(cas.reference, cas.date + cas.lettre, "D", 38), LigneExport("x", tronque, "D", 38)}));
     const std::string langue = std::string(cas.langue) + ".UTF-8";
     const std::vector<std::string> environnement{
@@ -348,6 +350,7 @@ TEST_P(CompagnonSousLocale, TextesDeLOutilExactsEtOctetsDeLExportSansPerte) {
 
     const auto objets = LignesJson(LanceProgramme(CHEMIN_COMPAGNON, {"--json", chemin}, environnement).sortie);
     ASSERT_EQ(objets.size(), 3u);
+    EXPECT_EQ(objets[0]["fichier"], chemin);
     EXPECT_EQ(objets[0]["champ3"], cas.referenceUtf8);
     EXPECT_EQ(objets[0]["champ7"], date);
     EXPECT_EQ(objets[0]["raison"], "texte en trop après la date : « " + cas.lettreUtf8 + " »");
@@ -363,6 +366,7 @@ TEST_P(CompagnonSousLocale, TextesDeLOutilExactsEtOctetsDeLExportSansPerte) {
 INSTANTIATE_TEST_SUITE_P(
     Locales, CompagnonSousLocale,
     ::testing::Values(
+        CasLocale{"fr_FR", "fr_FR", nullptr, "Le F\xE8vre", "Le Fèvre", "\xE9", "é", "12/05/1850", false},
         CasLocale{"ru_RU", "ru_RU", nullptr, "\xC8\xE2\xE0\xED\xEE\xE2", "Иванов", "\xC4", "Д", "12.05.1850", false},
         CasLocale{"ja_JP", "ja_JP", nullptr, "\x93\xFA\x96\x7B", "日本", "\x93\xFA", "日", "1850/05/12", true},
         CasLocale{"zh_TW", "zh_TW", nullptr, "\xA4\xA4\xA4\xE5", "中文", "\xA4\xE9", "日", "1850/05/12", true},

@@ -22,14 +22,17 @@ public:
     const std::filesystem::path& Chemin() const { return chemin_; }
 
     // Writes the bytes to a file of the folder (its folders made as needed)
-    // and gives its full path.
-    std::string Ecrit(const std::string& nom, std::string_view octets) const {
+    // and gives its full path as the tool names files: on Windows in UTF-8,
+    // on Linux the path's bytes.
+    std::string Ecrit(const std::filesystem::path& nom, std::string_view octets) const {
         const std::filesystem::path fichier = chemin_ / nom;
         std::filesystem::create_directories(fichier.parent_path());
         std::ofstream(fichier, std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
-        return fichier.string();
+        const std::u8string utf8 = fichier.u8string();
+        return std::string(utf8.begin(), utf8.end());
     }
 
 private:
     std::filesystem::path chemin_;
 };
+

@@ -15,7 +15,7 @@ public:
         : ControlesFenetre(*fenetre.Entree, *fenetre.Progression, *Application), f_(fenetre) {}
 
     bool ExecuteOpenDialog() override { return f_.OpenDialog->Execute(); }
-    Texte FileNameOpenDialog() override { return f_.OpenDialog->FileName(); }
+    NomFichier FileNameOpenDialog() override { return f_.OpenDialog->FileName(); }
     void MontreEntree(bool visible) override { f_.Entree->setVisible(visible); }
     void DimensionneEntree(int largeur, int hauteur) override { f_.Entree->resize(largeur, hauteur); }
     void FixeTexteChampType(const Texte& texte) override { f_.ChampType->FixeTexte(texte); }

@@ -14,7 +14,7 @@ public:
         : ControlesFenetre(*fenetre.Entree, *fenetre.Progression, *Application), f_(fenetre) {}
 
     bool ExecuteOpenDialog() override { return f_.OpenDialog.Execute(Application->FenetreApplication()); }
-    Texte FileNameOpenDialog() override { return f_.OpenDialog.FileName(); }
+    NomFichier FileNameOpenDialog() override { return f_.OpenDialog.FileName(); }
     void MontreEntree(bool visible) override { f_.MontreEntree(visible); }
     void DimensionneEntree(int largeur, int hauteur) override { f_.DimensionneEntree(largeur, hauteur); }
     void FixeTexteChampType(const Texte& texte) override { TAccueil::FixeTexte(f_.ChampType, texte); }

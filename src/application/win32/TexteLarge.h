@@ -14,3 +14,5 @@
 std::wstring Large(const TexteMixte& texte);
 // A text already in UTF-8.
 std::wstring LargeDepuisUtf8(std::string_view utf8);
+// A text of Windows' wide-character calls in UTF-8 (a file name, a title).
+std::string Utf8DepuisLarge(std::wstring_view large);

@@ -59,7 +59,8 @@ class ServicesFichiers {
 public:
     virtual ~ServicesFichiers() = default;
 
-    // Opens an existing file for reading, refusing other writers. When
+    // Opens an existing file for reading, refusing other writers; nom and
+    // longueurNom are the bytes of a NomFichier. When
     // identite is known, the file must still be that one, unchanged (else
     // CodeFichier::Partage); when it is not, it receives the file's identity.
     virtual std::int32_t OuvreEnLecture(const char* nom, std::size_t longueurNom, IdentiteFichier& identite,

@@ -33,6 +33,6 @@ Texte DepuisUtf8(std::string_view utf8, std::uint32_t pageDeCode);
 std::string JeuCaracteresTerminal();
 
 // The character set of the program's command-line arguments: on Linux the
-// terminal's; on Windows the system code page ("CP1252"), the bytes that the
-// platform hands to a program.
+// terminal's; on Windows UTF-8, in which the companion's entry point puts
+// the Unicode command line.
 std::string JeuCaracteresArguments();

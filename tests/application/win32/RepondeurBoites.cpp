@@ -1,6 +1,8 @@
 // The answerer of the test's message boxes.
 #include "RepondeurBoites.h"
 
+#include "application/win32/TexteLarge.h"
+
 #include <iterator>
 #include <utility>
 
@@ -55,6 +57,6 @@ void RepondeurBoites::Regarde() {
     if (ticsVus_ < ticsAvantReponse_) return;
     ticsVus_ = 0;
     repondue_ = boite;
-    if (!nomATaper_.empty()) SetDlgItemTextA(boite, NomFichierDialogue, nomATaper_.c_str());
+    if (!nomATaper_.empty()) SetDlgItemTextW(boite, NomFichierDialogue, LargeDepuisUtf8(nomATaper_).c_str());
     PostMessageA(boite, WM_COMMAND, IDOK, 0);
 }

@@ -2,7 +2,7 @@
 // without one: a timer looks for a shown box every 50 ms, notes its
 // caption, its text (as the box shows them, in UTF-16) and whether the given
 // window was disabled under it, and presses OK once the box has stayed for
-// the ticks asked. In an open dialog, the name given is typed first.
+// the ticks asked. In an open dialog, the name given (UTF-8) is typed first.
 #pragma once
 
 #include <windows.h>

@@ -226,12 +226,18 @@ TEST_F(AccueilWin32, UneBoiteDeRapportPleineEchoueSurLaLigneQuiNeTientPas) {
 }
 
 // A second "Ouvre" starts the dialog in the folder of the first choice,
-// which the dialog then makes the current folder.
+// which the dialog then makes the current folder; the folder the program
+// ran from is back after it. The dialog gives any name whole, whatever the
+// code page holds of it: folders it lacks in part, a path of more than
+// MAX_PATH bytes in a double-byte code page (fewer characters, which Wine's
+// dialog holds).
 TEST_F(AccueilWin32, LeDialogueDOuvertureRendLeDossierCourant) {
     const DossierTemporaire dossier;
-    const std::filesystem::path ici = dossier.Chemin() / "ici";
+    const std::filesystem::path ici = dossier.Chemin() / L"Contrôle des dates";
     std::filesystem::create_directories(ici);
-    const std::string choisi = dossier.Ecrit("ailleurs\\export.txt", "TABRENNV3");
+    const std::string choisi = dossier.Ecrit(
+        L"Zoé\\Łódź\\日本語\\" + std::wstring(80, L'日') + L"\\" + std::wstring(80, L'本') + L"\\export.txt",
+        "TABRENNV3");
     const std::filesystem::path avant = std::filesystem::current_path();
     std::filesystem::current_path(ici);
     for (const std::string& nom : {choisi, std::string("export.txt")}) {

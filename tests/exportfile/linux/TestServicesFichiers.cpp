@@ -33,7 +33,7 @@ std::int32_t CodeOuverture(LecteurLignes& fichier) {
 
 std::int32_t CodeOuverture(const std::string& nom) {
     LecteurLignes fichier;
-    AssocieNom(fichier, Texte(nom));
+    AssocieNom(fichier, NomFichier(nom));
     return CodeOuverture(fichier);
 }
 
@@ -139,7 +139,7 @@ TEST(ServicesFichiers, AssocierDelierOuDetruireLeLecteurLibereLeFichier) {
         LecteurLignes fichier;
         OuvreEtRembobine(fichier, nom);  // the rewind closes before reopening
         EXPECT_EQ(NombreDescripteurs(), avant + 1);
-        AssocieNom(fichier, Texte(nom));
+        AssocieNom(fichier, NomFichier(nom));
         EXPECT_EQ(NombreDescripteurs(), avant);
         OuvreFichier(fichier, nom);
         DelieLecteur(fichier);

@@ -1,7 +1,7 @@
 // The Windows file services through the reader: the codes of Windows for a
 // failed opening and their messages, a file that a second Windows program
 // holds open for writing, the file kept from writers while it is read,
-// names in the system code page and beyond MAX_PATH, and a file changed
+// names outside the system code page and beyond MAX_PATH, and a file changed
 // between the count and the rewind.
 #include "EchecOuverture.h"
 #include "LectureComplete.h"
@@ -115,20 +115,19 @@ TEST(ServicesFichiersWindows, PendantLaLecturePersonneNOuvreLeFichierEnEcriture)
     EXPECT_TRUE(EcrivainExterne(nom).Ouvert());
     OuvreLecture(fichier);
     ControleES();
-    AssocieNom(fichier, Texte(nom));  // binding again releases the file
+    AssocieNom(fichier, NomFichier(nom));  // binding again releases the file
     EXPECT_TRUE(EcrivainExterne(nom).Ouvert());
 }
 
-TEST(ServicesFichiersWindows, UnNomAccentueOuTresLongOuvreLeBonFichier) {
+// Whatever the system's code page: names it lacks, names of MAX_PATH
+// characters or more (opened through their \\?\ form), and names of more
+// than MAX_PATH bytes but fewer characters (opened as they stand).
+TEST(ServicesFichiersWindows, UnNomHorsDeLaPageDeCodeOuTresLongOuvreLeBonFichier) {
     DossierTemporaire dossier;
-    std::ofstream(dossier.Chemin() / L"G\u00e9n\u00e9alogie \u00e9t\u00e9.txt") << "accents\n";
-    EXPECT_THAT(LitToutesLesLignes((dossier.Chemin() / "").string() + "G\xE9n\xE9"
-                                                                      "alogie \xE9t\xE9.txt"),
-                ElementsAre("accents"));
-    const std::string nomLong =
-        dossier.Ecrit(std::string(120, 'd') + "/" + std::string(120, 'e') + "/" + std::string(60, 'f'), "long\n");
-    ASSERT_GE(nomLong.size(), static_cast<std::size_t>(MAX_PATH));
-    EXPECT_THAT(LitToutesLesLignes(nomLong), ElementsAre("long"));
+    for (const std::wstring& nom : {std::wstring(L"Généalogie été.txt"), std::wstring(L"Zoé\\Łódź\\日本語\\m"),
+                                    std::wstring(80, L'日') + L"\\" + std::wstring(80, L'本'),
+                                    std::wstring(120, L'd') + L"\\" + std::wstring(150, L'e')})
+        EXPECT_THAT(LitToutesLesLignes(dossier.Ecrit(nom, "ligne\n")), ElementsAre("ligne")) << nom.size();
 }
 
 // Between the count and the rewind of "Ouvre", the file must not change.

@@ -1,10 +1,8 @@
-// Runs a program with CreateProcessA, its two outputs read through pipes as
+// Runs a program with CreateProcessW, its two outputs read through pipes as
 // it writes them, in the test's environment plus the variables given. The
-// arguments, UTF-8 texts as the tests write them, reach the program in the
-// system code page, as Windows hands a typed command line to a program.
+// arguments, UTF-8 texts as the tests write them, reach the program as a
+// Unicode command line, as Windows hands a typed command line to a program.
 #include "LanceProgramme.h"
-
-#include "platform/pagedecode/PageDeCode.h"
 
 #include <windows.h>
 
@@ -80,12 +78,14 @@ void LitTout(HANDLE lecture, std::string& contenu) {
 ResultatProgramme LanceProgramme(const std::string& programme, const std::vector<std::string>& arguments,
                                  const std::vector<std::string>& environnement) {
     std::string ligne = ArgumentCite(programme);
-    for (const std::string& argument : arguments) ligne += " " + ArgumentCite(DepuisUtf8(argument, GetACP()).Octets());
+    for (const std::string& argument : arguments) ligne += " " + ArgumentCite(argument);
+    std::wstring ligneLarge(ligne.size() + 1, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, ligne.c_str(), -1, ligneLarge.data(), static_cast<int>(ligneLarge.size()));
     std::string bloc = BlocEnvironnement(environnement);
 
     Tube sortie;
     Tube erreurs;
-    STARTUPINFOA demarrage{};
+    STARTUPINFOW demarrage{};
     demarrage.cb = sizeof demarrage;
     demarrage.dwFlags = STARTF_USESTDHANDLES;
     demarrage.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
@@ -93,7 +93,8 @@ ResultatProgramme LanceProgramme(const std::string& programme, const std::vector
     demarrage.hStdError = erreurs.ecriture;
     PROCESS_INFORMATION processus{};
     ResultatProgramme resultat;
-    if (!CreateProcessA(nullptr, ligne.data(), nullptr, nullptr, TRUE, 0, bloc.data(), nullptr, &demarrage, &processus))
+    if (!CreateProcessW(nullptr, ligneLarge.data(), nullptr, nullptr, TRUE, 0, bloc.data(), nullptr, &demarrage,
+                        &processus))
         return resultat;
     sortie.FermeEcriture();
     erreurs.FermeEcriture();

@@ -8,6 +8,6 @@
 bool TOpenDialog::Execute() {
     const auto choix = Application->ChoisitFichier(QFile::decodeName(QByteArray::fromStdString(nomFichier_.Octets())));
     if (!choix) return false;
-    nomFichier_ = Texte(QFile::encodeName(*choix).toStdString());
+    nomFichier_ = NomFichier(QFile::encodeName(*choix).toStdString());
     return true;
 }

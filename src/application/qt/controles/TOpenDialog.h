@@ -5,7 +5,7 @@
 // test has set Application->RepondeurDialogue, that answers instead.
 #pragma once
 
-#include "commun/Texte.h"
+#include "platform/fichiers/NomFichier.h"
 
 #include <QObject>
 
@@ -18,8 +18,8 @@ public:
     bool Execute();
     // The full path confirmed last, as the file system's own bytes (never
     // converted to the 8-bit code page, so every name opens); empty at start.
-    const Texte& FileName() const { return nomFichier_; }
+    const NomFichier& FileName() const { return nomFichier_; }
 
 private:
-    Texte nomFichier_;
+    NomFichier nomFichier_;
 };

@@ -2,17 +2,19 @@
 #include "application/win32/controles/TOpenDialog.h"
 
 #include "application/win32/AttenteModale.h"
+#include "application/win32/TexteLarge.h"
+#include "commun/Exceptions.h"
+#include "commun/Messages.h"
 
 #include <commdlg.h>
 
-#include <algorithm>
-#include <array>
 #include <string>
 
 namespace {
 
-// The room for the chosen name, terminating zero included.
-constexpr std::size_t TailleNom = 260;
+// Room for the longest path Windows can name (32 767 characters in the
+// \\?\ form), terminating zero included: no chosen name is too long for it.
+constexpr std::size_t TailleNom = 32768;
 
 // The current folder, put back when the dialog has closed: the dialog moves
 // it to the folder the user went to (on Windows whatever its flags say), and
@@ -20,18 +22,18 @@ constexpr std::size_t TailleNom = 260;
 class DossierCourantGarde {
 public:
     DossierCourantGarde() {
-        std::string dossier(GetCurrentDirectoryA(0, nullptr), '\0');
-        const DWORD longueur = GetCurrentDirectoryA(static_cast<DWORD>(dossier.size()), dossier.data());
+        std::wstring dossier(GetCurrentDirectoryW(0, nullptr), L'\0');
+        const DWORD longueur = GetCurrentDirectoryW(static_cast<DWORD>(dossier.size()), dossier.data());
         if (longueur > 0 && longueur < dossier.size()) dossier_ = dossier.substr(0, longueur);
     }
     ~DossierCourantGarde() {
-        if (!dossier_.empty()) SetCurrentDirectoryA(dossier_.c_str());
+        if (!dossier_.empty()) SetCurrentDirectoryW(dossier_.c_str());
     }
     DossierCourantGarde(const DossierCourantGarde&) = delete;
     DossierCourantGarde& operator=(const DossierCourantGarde&) = delete;
 
 private:
-    std::string dossier_;
+    std::wstring dossier_;
 };
 
 }  // namespace
@@ -39,18 +41,23 @@ private:
 bool TOpenDialog::Execute(HWND proprietaire) {
     // The current name starts the dialog; single selection, so the list of
     // chosen files is this one name.
-    std::array<char, TailleNom> nom{};
-    const std::string& actuel = nomFichier_.Octets();
-    std::copy_n(actuel.begin(), std::min(actuel.size(), TailleNom - 1), nom.begin());
-    OPENFILENAMEA dialogue{};
+    std::wstring nom = LargeDepuisUtf8(nomFichier_.Octets());
+    nom.resize(TailleNom, L'\0');
+    nom.back() = L'\0';
+    OPENFILENAMEW dialogue{};
     dialogue.lStructSize = sizeof dialogue;
     dialogue.hwndOwner = proprietaire;
     dialogue.lpstrFile = nom.data();
-    dialogue.nMaxFile = TailleNom;
+    dialogue.nMaxFile = static_cast<DWORD>(TailleNom);
     dialogue.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
     const AttenteModale attente(proprietaire, false);
     const DossierCourantGarde dossierCourant;
-    if (!GetOpenFileNameA(&dialogue)) return false;
-    nomFichier_ = Texte(nom.data());
+    if (!GetOpenFileNameW(&dialogue)) {
+        // A cancel leaves no error; anything else is a failure the user is told.
+        if (const DWORD erreur = CommDlgExtendedError(); erreur != 0)
+            throw Exception(MessageRessource(Msg::DialogueOuverture, {static_cast<std::int32_t>(erreur)}));
+        return false;
+    }
+    nomFichier_ = NomFichier(Utf8DepuisLarge(nom.c_str()));
     return true;
 }

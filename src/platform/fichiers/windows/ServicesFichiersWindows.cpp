@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <optional>
 #include <string>
 
 static_assert(CodeFichier::Introuvable == ERROR_FILE_NOT_FOUND);
@@ -25,26 +25,33 @@ HANDLE Handle(Poignee poignee) { return reinterpret_cast<HANDLE>(poignee); }
 
 std::int32_t DerniereErreur() { return static_cast<std::int32_t>(GetLastError()); }
 
-HANDLE OuvreNomCourt(const char* nom) {
-    return CreateFileA(nom, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+// The name in UTF-16, as the platform's file calls take it; nullopt when
+// its bytes are not UTF-8 (a name never made by the tool's own sources).
+std::optional<std::wstring> NomLarge(const char* nom, std::size_t longueur) {
+    if (longueur == 0) return std::wstring();
+    const int taille = static_cast<int>(longueur);
+    std::wstring large(longueur, L'\0');
+    const int caracteres = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, nom, taille, large.data(), taille);
+    if (caracteres == 0) return std::nullopt;
+    large.resize(static_cast<std::size_t>(caracteres));
+    return large;
 }
 
-// A name of MAX_PATH bytes or more, which CreateFileA refuses: the same name
-// read in the system code page, made absolute and prefixed with \\?\ so that
-// the platform takes it whole, opened the same way.
-HANDLE OuvreNomLong(const char* nom) {
-    const int tailleLarge = MultiByteToWideChar(CP_ACP, 0, nom, -1, nullptr, 0);
-    if (tailleLarge == 0) return INVALID_HANDLE_VALUE;
-    std::wstring large(static_cast<std::size_t>(tailleLarge), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, nom, -1, large.data(), tailleLarge);
-    const DWORD tailleComplet = GetFullPathNameW(large.c_str(), 0, nullptr, nullptr);
+HANDLE OuvreNomCourt(const std::wstring& nom) {
+    return CreateFileW(nom.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+}
+
+// A name of MAX_PATH characters or more, which the platform refuses as it
+// stands: made absolute and prefixed with \\?\ so that it is taken whole.
+HANDLE OuvreNomLong(const std::wstring& nom) {
+    const DWORD tailleComplet = GetFullPathNameW(nom.c_str(), 0, nullptr, nullptr);
     if (tailleComplet == 0) return INVALID_HANDLE_VALUE;
     std::wstring complet(tailleComplet, L'\0');
-    complet.resize(GetFullPathNameW(large.c_str(), tailleComplet, complet.data(), nullptr));
+    complet.resize(GetFullPathNameW(nom.c_str(), tailleComplet, complet.data(), nullptr));
     if (!complet.starts_with(L"\\\\?\\"))
         complet = complet.starts_with(L"\\\\") ? L"\\\\?\\UNC\\" + complet.substr(2) : L"\\\\?\\" + complet;
-    return CreateFileW(complet.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
+    return OuvreNomCourt(complet);
 }
 
 // The volume, index, size and last write of an open file.
@@ -75,8 +82,9 @@ std::int32_t ControleFichier(HANDLE fichier, IdentiteFichier& identite) {
 
 std::int32_t ServicesFichiersWindows::OuvreEnLecture(const char* nom, std::size_t longueurNom,
                                                      IdentiteFichier& identite, Poignee& poignee) {
-    if (std::memchr(nom, '\0', longueurNom) != nullptr) return CodeFichier::NomInvalide;
-    const HANDLE fichier = longueurNom < MAX_PATH ? OuvreNomCourt(nom) : OuvreNomLong(nom);
+    const std::optional<std::wstring> large = NomLarge(nom, longueurNom);
+    if (!large || large->find(L'\0') != std::wstring::npos) return CodeFichier::NomInvalide;
+    const HANDLE fichier = large->size() < MAX_PATH ? OuvreNomCourt(*large) : OuvreNomLong(*large);
     if (fichier == INVALID_HANDLE_VALUE) return DerniereErreur();
     if (const std::int32_t code = ControleFichier(fichier, identite); code != 0) {
         CloseHandle(fichier);

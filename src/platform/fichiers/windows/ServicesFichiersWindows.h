@@ -1,8 +1,10 @@
 // The file services over the Windows file API. A file is opened for reading
-// with CreateFileA, other programs being allowed to read it only: so the
-// opening fails while another program holds it open for writing, and no
-// program can open it for writing while the tool reads it. Every failure
-// is the code that GetLastError gives, unchanged.
+// with CreateFileW under its Unicode name (a NomFichier's UTF-8 made UTF-16,
+// whatever the system's code page), other programs being allowed to read it
+// only: so the opening fails while another program holds it open for
+// writing, and no program can open it for writing while the tool reads it.
+// Every failure is the code that GetLastError gives, unchanged; a name that
+// is not UTF-8, or holds a zero, gives ERROR_INVALID_NAME.
 #pragma once
 
 #include "platform/fichiers/ServicesFichiers.h"

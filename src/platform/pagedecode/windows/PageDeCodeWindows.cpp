@@ -1,6 +1,6 @@
 // Conversions between code pages and UTF-8 through Windows' own tables
 // (MultiByteToWideChar, WideCharToMultiByte). The companion writes UTF-8 and
-// takes its arguments in the system code page, as Windows gives them.
+// takes its arguments in UTF-8, from the Unicode command line.
 #include "platform/pagedecode/PageDeCode.h"
 
 #include <windows.h>
@@ -121,4 +121,4 @@ Texte DepuisUtf8(std::string_view utf8, std::uint32_t pageDeCode) {
 
 std::string JeuCaracteresTerminal() { return "UTF-8"; }
 
-std::string JeuCaracteresArguments() { return "CP" + std::to_string(GetACP()); }
+std::string JeuCaracteresArguments() { return "UTF-8"; }

@@ -2,6 +2,8 @@
 // Reads its options with CLI11 (help and errors in French), loads the
 // regional date settings of the environment and runs one of the companion's
 // two jobs.
+#include "lot/Programme.h"
+
 #include "commun/PageDeCodeExport.h"
 #include "dates/ChargeReglagesDate.h"
 #include "lot/Console.h"
@@ -79,7 +81,7 @@ struct Commande {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int ProgrammeLot(int argc, const char* const* argv) {
     PrepareSortiesConsole();
     std::setlocale(LC_ALL, "");
 
