@@ -7,5 +7,7 @@
 #include <string_view>
 
 // The part of the path after its last "\" or "/", cut at the first "."; only
-// the first 255 characters of the path are looked at.
+// the first 255 characters of the path are looked at (bytes of an 8-bit
+// path, or UTF-16 characters of a Unicode one).
 std::string_view NomExecutable(std::string_view chemin);
+std::wstring_view NomExecutable(std::wstring_view chemin);

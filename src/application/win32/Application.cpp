@@ -14,7 +14,7 @@ TApplication* Application = nullptr;
 
 namespace {
 
-const char* const ClasseApplication = "TApplication";
+const wchar_t* const ClasseApplication = L"TApplication";
 // The request to end, as it waits in the queue.
 constexpr UINT MessageFin = WM_APP + 1;
 // The application window was activated: the main window takes over.
@@ -45,16 +45,17 @@ TApplication::~TApplication() {
 }
 
 void TApplication::CreeFenetreApplication() {
-    WNDCLASSA classe{};
+    WNDCLASSW classe{};
     classe.lpfnWndProc = ProcedureFenetre;
     classe.hInstance = instance_;
     classe.hIcon = icone_;
     classe.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
     classe.lpszClassName = ClasseApplication;
-    RegisterClassA(&classe);
-    // No size, at the centre of the screen, the title as its text.
-    const Texte titre = TitreProgramme();
-    fenetre_ = CreateWindowExA(0, ClasseApplication, titre.Octets().c_str(),
+    RegisterClassW(&classe);
+    // No size, at the centre of the screen, the title as its text: a Unicode
+    // window, so that a title outside the system's code page keeps its letters.
+    const std::wstring titre = TitreProgramme();
+    fenetre_ = CreateWindowExW(0, ClasseApplication, titre.c_str(),
                                WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                                GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                                nullptr, instance_, nullptr);
@@ -65,10 +66,10 @@ void TApplication::CreeFenetreApplication() {
         DeleteMenu(menu, static_cast<UINT>(commande), MF_BYCOMMAND);
 }
 
-Texte TApplication::TitreApplication() const {
-    char titre[TailleTitre] = {};
-    GetWindowTextA(fenetre_, titre, TailleTitre);
-    return Texte(titre);
+std::wstring TApplication::TitreApplication() const {
+    wchar_t titre[TailleTitre] = {};
+    GetWindowTextW(fenetre_, titre, TailleTitre);
+    return titre;
 }
 
 void TApplication::FixeFenetrePrincipale(FenetreOutil& fenetre) {
@@ -139,11 +140,7 @@ void TApplication::RelacheSouris() noexcept {
 }
 
 void TApplication::MontreBoiteErreur(const std::string& texteUtf8) {
-    // The title as the application window shows it, from the system's code
-    // page, whatever the export's.
-    wchar_t titre[TailleTitre] = {};
-    GetWindowTextW(fenetre_, titre, TailleTitre);
-    AfficheBoite(LargeDepuisUtf8(texteUtf8), titre, Boite::IconeStop);
+    AfficheBoite(LargeDepuisUtf8(texteUtf8), TitreApplication(), Boite::IconeStop);
 }
 
 void TApplication::SignaleSansBoite(std::string_view texteUtf8) noexcept {
@@ -164,7 +161,7 @@ LRESULT TApplication::DelivreGarde(const std::function<LRESULT()>& traitement, L
 }
 
 LRESULT CALLBACK TApplication::ProcedureFenetre(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
-    if (!Application || Application->fenetre_ != fenetre) return DefWindowProcA(fenetre, message, w, l);
+    if (!Application || Application->fenetre_ != fenetre) return DefWindowProcW(fenetre, message, w, l);
     return Application->DelivreGarde([&] { return Application->TraiteMessage(message, w, l); });
 }
 
@@ -187,5 +184,5 @@ LRESULT TApplication::TraiteMessage(UINT message, WPARAM w, LPARAM l) {
         return 0;
     default: break;
     }
-    return DefWindowProcA(fenetre_, message, w, l);
+    return DefWindowProcW(fenetre_, message, w, l);
 }

@@ -41,9 +41,8 @@ public:
     // The icon MAINICON, at the platform's large and small sizes.
     HICON Icone() const { return icone_; }
     HICON PetiteIcone() const { return petiteIcone_; }
-    // The title, read back from the application window's text, in the
-    // system's code page.
-    Texte TitreApplication() const;
+    // The title, read back from the application window's text.
+    std::wstring TitreApplication() const;
 
     // The first window built becomes the main window.
     void FixeFenetrePrincipale(FenetreOutil& fenetre);

@@ -51,10 +51,14 @@ TEST(TitreProgramme, NomDeLExecutableCoupeAuPremierPointEnMinusculesSaufLePremie
         {"C:\\Outils\\.cache", ""},
     };
     for (const auto& c : cas) EXPECT_EQ(TitreDepuisChemin(c.Chemin).Octets(), c.Titre) << c.Chemin;
+    // A Unicode path: the same title inside the code page (1252 here, whose
+    // Ô is the OEM È), its letters kept outside it.
+    EXPECT_EQ(TitreDepuisCheminLarge(L"C:\\CONTRÔLE.EXE"), L"Contrèle");
+    EXPECT_EQ(TitreDepuisCheminLarge(L"C:\\Zo\u00e9\\\u0141\u00d3D\u0179.DATES.EXE"), L"\u0141\u00f3d\u017a");
 }
 
 TEST_F(ApplicationWin32, LaFenetreDApplicationPorteLeTitreSansTailleEtSansDeplacementNiAgrandissement) {
-    EXPECT_EQ(Application->TitreApplication().Octets(), "test_fenetre_win32");
+    EXPECT_EQ(Application->TitreApplication(), L"test_fenetre_win32");
     RECT cadre{};
     GetWindowRect(Application->FenetreApplication(), &cadre);
     EXPECT_EQ(cadre.right - cadre.left, 0);
