@@ -13,9 +13,11 @@ constexpr std::size_t LignesParBloc = 8192;
 [[noreturn]] void EchecInsertion() { throw EOutOfResources(MessageRessource(Msg::InsertionRichEdit)); }
 
 // Inserts a text at the end of the box when it fits whole; the control must
-// then have taken it all. Gives the box's new length.
-std::int64_t InsereSiPlace(BoiteRapport& boite, std::int64_t longueur, const Texte& texte) {
-    const std::int64_t attendue = longueur + boite.Caracteres(texte);
+// then have taken it all: its length after the insertion is its length
+// before plus the text's, both asked of the control itself. Gives the box's
+// new length.
+std::int64_t InsereSiPlace(BoiteRapport& boite, const Texte& texte) {
+    const std::int64_t attendue = boite.Longueur() + boite.Caracteres(texte);
     if (attendue > boite.Capacite()) EchecInsertion();
     boite.InsereALaFin(texte);
     if (boite.Longueur() != attendue) EchecInsertion();
@@ -42,7 +44,7 @@ void BoiteRapport::FixeCapacite(std::int64_t capacite) {
 
 void BoiteRapport::AjouteLigne(const Texte& ligne) {
     const Texte saut(SautDeLigne());
-    InsereSiPlace(*this, Longueur(), FinitParSaut() ? ligne + saut : saut + ligne);
+    InsereSiPlace(*this, FinitParSaut() ? ligne + saut : saut + ligne);
 }
 
 std::int64_t RapportRetenu::LongueurBoite() {
@@ -69,5 +71,5 @@ void RapportRetenu::Verse() {
     lignes.swap(enAttente_);
     borneEnAttente_ = 0;
     longueur_ = -1;
-    longueur_ = InsereSiPlace(boite_, LongueurBoite(), Bloc(boite_, lignes));
+    longueur_ = InsereSiPlace(boite_, Bloc(boite_, lignes));
 }

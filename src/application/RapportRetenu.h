@@ -2,9 +2,11 @@
 // it, the same for both windows. Each window's box gives only what its own
 // control knows (how many characters it holds, how many a text would make in
 // it, whether its last line is empty, and the insertion of a text at its
-// end); the rest is here: a line that does not fit whole is never taken,
-// and EOutOfResources ("Erreur d'insertion de ligne RichEdit") is raised
-// with every line before it in the box.
+// end), all counted in the control's own characters; the rest is here: a
+// line that does not fit whole is never taken, each insertion is checked by
+// the control's length before and after it, and EOutOfResources ("Erreur
+// d'insertion de ligne RichEdit") is raised with every line before it in
+// the box.
 //
 // While "Traite" runs, RapportRetenu keeps the lines back and puts them in
 // by blocks, one insertion a block, as long as the block surely fits (a byte
@@ -26,7 +28,7 @@ class BoiteRapport {
 public:
     virtual ~BoiteRapport() = default;
 
-    // The line break as the control takes it: "\n", or "\r\n", which counts two.
+    // The line break as the control takes it: "\n" or "\r", one character.
     std::string_view SautDeLigne() const { return saut_; }
     std::int64_t Capacite() const { return capacite_; }
     void FixeCapacite(std::int64_t capacite);
@@ -38,7 +40,7 @@ public:
     virtual void Vide() = 0;
     // Number of characters the box holds.
     virtual std::int64_t Longueur() const = 0;
-    // Number of characters a text of the system's code page makes in the box.
+    // Number of characters a text of the export's code page makes in the box.
     virtual std::int64_t Caracteres(const Texte& texte) const = 0;
     // Whether the box is empty or its last line is empty.
     virtual bool FinitParSaut() const = 0;

@@ -38,6 +38,7 @@ inline constexpr std::uint16_t MemoireInsuffisante = Entree(65380);
 inline constexpr std::uint16_t ErreurInterne = Entree(65381);
 inline constexpr std::uint16_t BibliothequeSysteme = Entree(65382);
 inline constexpr std::uint16_t DialogueOuverture = Entree(65383);
+inline constexpr std::uint16_t OperationRichEdit = Entree(65384);
 
 inline constexpr std::uint16_t PasUnExport = Entree(1);
 inline constexpr std::uint16_t Attention = Entree(2);

@@ -71,7 +71,7 @@ TAccueil::TAccueil()
       fondChamps_(CreateSolidBrush(GetSysColor(CouleurGradientInactif))) {
     INITCOMMONCONTROLSEX communs{sizeof communs, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&communs);
-    texteRiche_ = ChargeBibliothequeSysteme("riched32.dll");
+    texteRiche_ = ChargeBibliothequeSysteme("msftedit.dll");
     CreeFenetre();
     CreeControles();
     CreeInfobulles();
@@ -128,15 +128,16 @@ void TAccueil::CreeControles() {
     ChampNombre =
         CreeControle(L"EDIT", "ChampNombre", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, polices_.F1.get());
     Progression = std::make_unique<TProgressBar>(CreeControle(PROGRESS_CLASSW, "Progression", PBS_SMOOTH, 0, nullptr));
-    const HWND entree = CreeControle(L"RichEdit", "Entree", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL,
+    const HWND entree = CreeControle(MSFTEDIT_CLASS, "Entree", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL,
                                      WS_EX_CLIENTEDGE, polices_.Fenetre.get());
-    SendMessageA(entree, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(clCream));
+    TRichEdit::Exige(entree != nullptr, "CreateWindowExW");
+    SendMessageW(entree, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(clCream));
     // The report is plain text: a copy then carries the text alone, without
     // a rich-text rendering of it (which Wine's control makes in a time that
     // grows with the square of the report). The mode can change only while
     // the control is empty and has nothing to undo.
-    SendMessageA(entree, EM_EMPTYUNDOBUFFER, 0, 0);
-    SendMessageA(entree, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
+    SendMessageW(entree, EM_EMPTYUNDOBUFFER, 0, 0);
+    TRichEdit::Exige(SendMessageW(entree, EM_SETTEXTMODE, TM_PLAINTEXT, 0) == 0, "EM_SETTEXTMODE");
     Entree = std::make_unique<TRichEdit>(entree);
 
     boutons_ = {BoutonOuvre.get(), BoutonTraite.get(), BoutonQuite.get()};
@@ -199,7 +200,7 @@ void TAccueil::MontreEntree(bool visible) {
     // Hidden, the box does not wrap its lines, so that the lines poured into
     // it are not laid out in its 33 pixels; shown, it wraps them at its width
     // and reads from its first line, wherever the filling left its view.
-    SendMessageA(Entree->Handle(), EM_SETTARGETDEVICE, 0, visible ? 0 : 1);
+    TRichEdit::Exige(SendMessageW(Entree->Handle(), EM_SETTARGETDEVICE, 0, visible ? 0 : 1) != 0, "EM_SETTARGETDEVICE");
     if (visible) SendMessageA(Entree->Handle(), WM_VSCROLL, SB_TOP, 0);
     ShowWindow(Entree->Handle(), visible ? SW_SHOW : SW_HIDE);
 }

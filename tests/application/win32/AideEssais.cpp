@@ -5,10 +5,10 @@
 //                               "ouvert" on standard output, and waits to be
 //                               ended (at most two minutes);
 //   aide-essais boite TITRE     waits (at most 180 s) for a shown message box
-//                               of that caption and writes its text, in the
-//                               system's code page, on standard output;
-//   aide-essais presse-papiers  writes the text of the clipboard, in the
-//                               system's code page, on standard output;
+//                               of that caption and writes its text, in
+//                               UTF-8, on standard output;
+//   aide-essais presse-papiers  writes the Unicode text of the clipboard, in
+//                               UTF-8, on standard output;
 //   aide-essais fenetre         waits (at most 180 s) for the tool's main
 //                               window and writes its caption, then its
 //                               client area: width, height, and the screen
@@ -20,6 +20,13 @@
 #include <string>
 
 namespace {
+
+void EcritUtf8(const wchar_t* texte, const char* fin) {
+    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, texte, -1, nullptr, 0, nullptr, nullptr)),
+                     '\0');
+    WideCharToMultiByte(CP_UTF8, 0, texte, -1, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+    std::printf("%s%s", utf8.c_str(), fin);
+}
 
 int Tient(const char* chemin) {
     const HANDLE fichier = CreateFileA(chemin, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -72,17 +79,17 @@ int Boite(const char* titre) {
     constexpr int TexteBoite = 0xFFFF;
     const HWND boite = Attends("#32770", titre);
     if (!boite) return 1;
-    char texte[1024] = {};
-    GetDlgItemTextA(boite, TexteBoite, texte, sizeof texte);
-    std::printf("%s\n", texte);
+    wchar_t texte[1024] = {};
+    GetDlgItemTextW(boite, TexteBoite, texte, 1024);
+    EcritUtf8(texte, "\n");
     return 0;
 }
 
 int PressePapiers() {
     if (!OpenClipboard(nullptr)) return 1;
-    const HANDLE donnees = GetClipboardData(CF_TEXT);
-    const char* texte = donnees ? static_cast<const char*>(GlobalLock(donnees)) : nullptr;
-    if (texte) std::fwrite(texte, 1, std::strlen(texte), stdout);
+    const HANDLE donnees = GetClipboardData(CF_UNICODETEXT);
+    const auto* texte = donnees ? static_cast<const wchar_t*>(GlobalLock(donnees)) : nullptr;
+    if (texte) EcritUtf8(texte, "");
     if (texte) GlobalUnlock(donnees);
     CloseClipboard();
     return texte ? 0 : 1;

@@ -153,22 +153,24 @@ TEST_F(AccueilWin32, LaBoiteDeRapportAjouteChaqueLigneSuivieDUnSautDeLigne) {
     rapport.Vide();
     rapport.AjouteLigne(Texte("M1869-007 Le F\xe8vre : 1850"));
     rapport.AjouteLigne(Texte("M1846-011 Le Roux : "));
-    EXPECT_EQ(rapport.Contenu(), "M1869-007 Le F\xe8vre : 1850\r\nM1846-011 Le Roux : \r\n");
+    EXPECT_EQ(rapport.Contenu(), L"M1869-007 Le Fèvre : 1850\r\nM1846-011 Le Roux : \r\n");
     // A last line that holds characters gets the break before the new line.
-    SetWindowTextA(rapport.Handle(), "A");
+    SetWindowTextW(rapport.Handle(), L"A");
     rapport.AjouteLigne(Texte(std::string("B\0C", 3)));
-    EXPECT_EQ(rapport.Contenu(), "A\r\nB C");
+    EXPECT_EQ(rapport.Contenu(), L"A\r\nB C");
     SendMessageA(rapport.Handle(), EM_SETMODIFY, TRUE, 0);
     rapport.Vide();
-    EXPECT_EQ(rapport.Contenu(), "");
+    EXPECT_EQ(rapport.Contenu(), L"");
     EXPECT_EQ(SendMessageA(rapport.Handle(), EM_GETMODIFY, 0, 0), 0);
 }
 
-// The run's code page is 1252, 932 (Japanese settings) or the UTF-8 one,
-// where the export is read as Windows-1252: the tool's own texts read the
-// same under each, a name of the export as its code page says.
+// The run's code page is 1252, 1251 (Russian settings), 932 (Japanese
+// settings) or the UTF-8 one, where the export is read as Windows-1252: the
+// tool's own texts read the same under each, a name of the export as its
+// code page says.
 std::pair<std::string, std::wstring> NomDeLExport() {
     if (GetACP() == 932) return {"\x93\xFA\x96\x7B", L"日本"};
+    if (GetACP() == 1251) return {"\xC8\xE2\xE0\xED\xEE\xE2", L"Иванов"};
     return {"Le F\xE8vre", L"Le Fèvre"};
 }
 
@@ -188,7 +190,10 @@ TEST_F(AccueilWin32, TextesDeLOutilEtLigneDeLExportRelusDesControles) {
     EXPECT_EQ(TexteDe(accueil_->ChampType), L"Décès");
     const auto nom = NomDeLExport();
     accueil_->Entree->AjouteLigne(Texte(nom.first + " : "));
-    EXPECT_EQ(TexteDe(accueil_->Entree->Handle()), nom.second + L" : \r\n");
+    // A date that ends in a lone lead byte keeps the break after it.
+    accueil_->Entree->AjouteLigne(Texte("x : 1850\x82"));
+    EXPECT_EQ(TexteDe(accueil_->Entree->Handle()),
+              nom.second + L" : \r\nx : 1850" + (GetACP() == 932 ? L"\uFFFD" : L"\u201A") + L"\r\n");
 }
 
 TEST_F(AccueilWin32, TextesDesBoitesEtDUnEchecQuiCiteLExport) {
@@ -207,22 +212,20 @@ TEST_F(AccueilWin32, TextesDesBoitesEtDUnEchecQuiCiteLExport) {
 }
 
 // The box holds what the Linux one holds, far past the control's default
-// limit; set small, the lines that fit stay whole and the first that does
-// not is not taken. (The end-to-end test copies a long report from it.)
+// limit; set small, counted in the control's characters (a break one, a
+// character of two bytes one), the lines that fit stay whole and the first
+// that does not is not taken. (The end-to-end test copies a long report.)
 TEST_F(AccueilWin32, UneBoiteDeRapportPleineEchoueSurLaLigneQuiNeTientPas) {
     TRichEdit& rapport = *accueil_->Entree;
     EXPECT_EQ(SendMessageA(rapport.Handle(), EM_GETLIMITTEXT, 0, 0), CapaciteRapport);
-    rapport.FixeCapacite(12);
-    EXPECT_EQ(SendMessageA(rapport.Handle(), EM_GETLIMITTEXT, 0, 0), 12);
+    const auto nom = NomDeLExport();
+    const auto capacite = static_cast<std::int64_t>(nom.second.size()) + 8;
+    rapport.FixeCapacite(capacite);
+    EXPECT_EQ(SendMessageA(rapport.Handle(), EM_GETLIMITTEXT, 0, 0), capacite);
     RapportRetenu retenu(rapport);
-    retenu.Ajoute(Texte("abc"));
-    retenu.Ajoute(
-        Texte("d\xe9"
-              "f"));
-    EXPECT_THROW(retenu.Ajoute(Texte("gh")), EOutOfResources);
-    EXPECT_EQ(rapport.Contenu(),
-              "abc\r\nd\xe9"
-              "f\r\n");
+    for (const char* ligne : {"abc", nom.first.c_str(), "gh"}) retenu.Ajoute(Texte(ligne));
+    EXPECT_THROW(retenu.Ajoute(Texte("i")), EOutOfResources);
+    EXPECT_EQ(rapport.Contenu(), L"abc\r\n" + nom.second + L"\r\ngh\r\n");
 }
 
 // A second "Ouvre" starts the dialog in the folder of the first choice,
@@ -253,14 +256,14 @@ TEST_F(AccueilWin32, LeDialogueDOuvertureRendLeDossierCourant) {
 TEST(BibliothequeSysteme, SeuleLaBibliothequeDuDossierSystemeEstChargee) {
     char systeme[MAX_PATH] = {};
     GetSystemDirectoryA(systeme, MAX_PATH);
-    const HMODULE texteRiche = ChargeBibliothequeSysteme("riched32.dll");
+    const HMODULE texteRiche = ChargeBibliothequeSysteme("msftedit.dll");
     char chemin[MAX_PATH] = {};
     GetModuleFileNameA(texteRiche, chemin, MAX_PATH);
     EXPECT_EQ(std::filesystem::path(chemin).parent_path(), std::filesystem::path(systeme));
     FreeLibrary(texteRiche);
 
     const DossierTemporaire dossier;
-    std::filesystem::copy_file(std::filesystem::path(systeme) / "riched32.dll", dossier.Chemin() / "copie-ici.dll");
+    std::filesystem::copy_file(std::filesystem::path(systeme) / "msftedit.dll", dossier.Chemin() / "copie-ici.dll");
     const std::filesystem::path avant = std::filesystem::current_path();
     std::filesystem::current_path(dossier.Chemin());
     try {

@@ -19,7 +19,12 @@
 #      linearly (50 000 lines take about 90 s there);
 #   6. at 120 and 144 dots per inch (Wine's LogPixels), the window scales
 #      its layout by the measured text height of its font; pictures of the
-#      report at both are kept.
+#      report at both are kept;
+#   7. under the Japanese system code page (932) and French settings: a file
+#      in a folder whose letters that code page lacks, « Łódź », whose dates
+#      hold double-byte characters and one ends in a lone lead byte: the
+#      report copied, in Unicode, is field 3, " : ", field 7 of each refused
+#      date as the companion's JSON gives them (U+FFFD for the lone byte).
 # Arguments: Controle.exe, aide-essais.exe, the folder of the sample
 # exports, the folder for the pictures of the window.
 set -euo pipefail
@@ -43,9 +48,10 @@ photographie() {
   convert "$travail/ecran.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
 }
 
-# The report selected in the box and copied; the clipboard, as Windows
-# programs read it, must hold the lines of the file given, each ended by a
-# line break. (A long text does not reach X's clipboard from Wine.)
+# The report selected in the box and copied; the clipboard's Unicode text,
+# as Windows programs read it, must hold the lines of the file given (UTF-8),
+# each ended by a line break. (A long text does not reach X's clipboard from
+# Wine.)
 rapport_copie() {
   clique 200 80
   # A long report takes a while to reach the clipboard; until then it holds
@@ -53,7 +59,7 @@ rapport_copie() {
   for essai in $(seq 240); do
     [ $((essai % 40)) -eq 1 ] && xdotool key ctrl+a ctrl+c
     sleep 0.5
-    wine "$aide" presse-papiers </dev/null 2>/dev/null | iconv -f CP1252 -t UTF-8 | tr -d '\r' >"$travail/rapport.txt" || true
+    wine "$aide" presse-papiers </dev/null 2>/dev/null | tr -d '\r' >"$travail/rapport.txt" || true
     cmp -s "$1" "$travail/rapport.txt" && return 0
   done
   echec "le rapport copié diffère ($(wc -l <"$travail/rapport.txt") lignes sur $(wc -l <"$1"))"
@@ -139,4 +145,18 @@ for points in "120 546 305" "144 649 362"; do
   echo "À $ppp points par pouce : zone cliente de ${largeur}x${hauteur}"
 done
 points_par_pouce 96
+
+echo "--- 7. un dossier hors de la page de code 932, des dates à deux octets"
+mkdir -p "$travail/Łódź"
+printf 'TABRENNV3;1;%s;Plouha;22;N;%s;;;;;;;;;;;;;;;;;;;;;;;\r\n' 日本太郎 一八五〇年二月三十日 末尾 12/05/1850 x 1850 |
+  iconv -t CP932 | sed '$s/1850/1850\x82/' >"$travail/Łódź/m.txt"
+printf '日本太郎 : 一八五〇年二月三十日\nx : 1850\xef\xbf\xbd\n' >"$travail/attendu.txt"
+LC_ALL= LC_CTYPE=ja_JP.UTF-8 lance
+ouvre "$travail/Łódź/m.txt"
+clique 220 197
+boite_attendue "Bravo !" "Copiez les résultats !"
+rapport_copie "$travail/attendu.txt"
+clique 364 197
+fin_attendue
+echo "Rapport de Łódź\\m.txt copié conforme"
 echo "Fenêtre Windows conforme"

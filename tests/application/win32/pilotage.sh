@@ -63,7 +63,7 @@ fin_attendue() {
 boite_attendue() {
   wine "$aide" boite "$1" </dev/null >"$travail/boite.txt" 2>&1 || echec "$(cat "$travail/boite.txt")"
   local texte
-  texte=$(iconv -f CP1252 -t UTF-8 "$travail/boite.txt" | tr -d '\r')
+  texte=$(tr -d '\r' <"$travail/boite.txt")
   [ "$texte" = "$2" ] || echec "la boîte « $1 » dit « $texte » au lieu de « $2 »"
   xdotool mousemove --window "$(attends fenetre_nommee "$1")" 20 20
   xdotool key Return
@@ -74,14 +74,18 @@ boite_attendue() {
   echo "Boîte « $1 » : $texte"
 }
 
-# "Ouvre", the file's path typed into the real dialog, then Return.
+# "Ouvre", the file's path pasted into the real dialog from X's clipboard,
+# which Wine reads as Unicode (xdotool cannot type letters beyond ASCII into
+# Wine), then Return.
 ouvre() {
   clique 76 197
   local dialogue
   dialogue=$(attends fenetre_nommee Ouvrir)
   xdotool mousemove --window "$dialogue" 200 60
-  sleep 0.3
-  xdotool type --delay 10 "$(winepath -w "$1")"
+  winepath -w "$1" | tr -d '\n' | timeout 30 xclip -selection clipboard -i &
+  lances+=("$!")
+  sleep 0.5
+  xdotool key ctrl+v
   sleep 0.5
   xdotool key Return
   # A first Return may only close the list that completes the name.

@@ -1,6 +1,9 @@
 // The report box of refused dates.
 #include "application/win32/controles/TRichEdit.h"
 
+#include "application/win32/TexteLarge.h"
+#include "commun/Exceptions.h"
+#include "commun/Messages.h"
 #include "commun/PageDeCodeExport.h"
 #include "platform/pagedecode/PageDeCode.h"
 
@@ -11,63 +14,67 @@
 
 namespace {
 
-constexpr LONG LongueurSaut = 2;
-
-// A text of the export as the control's ANSI calls read it, in the system's
-// code page: as it is, unless the export is read in another code page (under
-// Windows' UTF-8 code page, as Windows-1252); a zero byte would end it, so it
-// shows as a blank.
-std::string PourControle(const Texte& texte) {
-    const UINT pageExport = PageDeCodeExport();
-    std::string octets =
-        pageExport == GetACP() ? texte.Octets() : DepuisUtf8(VersUtf8(texte.Vue(), pageExport), GetACP()).Octets();
-    std::replace(octets.begin(), octets.end(), '\0', ' ');
-    return octets;
+// A text of the export as the control takes it, in UTF-16, converted from
+// the export's code page (a lone lead byte at the end of a line becomes
+// U+FFFD and leaves the break after it alone); a zero, which would end the
+// text, shows as a blank.
+std::wstring PourControle(const Texte& texte) {
+    std::wstring large = LargeDepuisUtf8(VersUtf8(texte.Vue(), PageDeCodeExport()));
+    std::replace(large.begin(), large.end(), L'\0', L' ');
+    return large;
 }
 
 }  // namespace
 
-TRichEdit::TRichEdit(HWND controle) : BoiteRapport("\r\n"), controle_(controle) { LimiteControle(Capacite()); }
+TRichEdit::TRichEdit(HWND controle) : BoiteRapport("\r"), controle_(controle) { LimiteControle(Capacite()); }
+
+void TRichEdit::Exige(bool reussi, const char* operation) {
+    if (!reussi) throw Exception(MessageRessource(Msg::OperationRichEdit, {Texte(operation)}));
+}
 
 void TRichEdit::LimiteControle(std::int64_t capacite) {
-    SendMessageA(controle_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(capacite));
+    SendMessageW(controle_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(capacite));
 }
 
 void TRichEdit::Vide() {
-    SetWindowTextA(controle_, "");
-    SendMessageA(controle_, EM_SETMODIFY, FALSE, 0);
+    Exige(SetWindowTextW(controle_, L""), "WM_SETTEXT");
+    SendMessageW(controle_, EM_SETMODIFY, FALSE, 0);
 }
 
 LONG TRichEdit::PlaceCaretALaFin() const {
     CHARRANGE selection{LONG_MAX, LONG_MAX};
-    SendMessageA(controle_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    SendMessageA(controle_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SendMessageW(controle_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SendMessageW(controle_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     return selection.cpMin;
 }
 
 std::int64_t TRichEdit::Longueur() const { return PlaceCaretALaFin(); }
 
 std::int64_t TRichEdit::Caracteres(const Texte& texte) const {
-    const std::string octets = PourControle(texte);
-    return MultiByteToWideChar(CP_ACP, 0, octets.data(), static_cast<int>(octets.size()), nullptr, 0);
+    return static_cast<std::int64_t>(PourControle(texte).size());
 }
 
 bool TRichEdit::FinitParSaut() const {
     const LONG fin = PlaceCaretALaFin();
     if (fin == 0) return true;
-    char fini[LongueurSaut + 1] = {};
-    TEXTRANGEA portion{{fin - LongueurSaut, fin}, fini};
-    SendMessageA(controle_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&portion));
-    return std::string_view(fini) == SautDeLigne();
+    wchar_t dernier[2] = {};
+    TEXTRANGEW portion{{fin - 1, fin}, dernier};
+    Exige(SendMessageW(controle_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&portion)) == 1, "EM_GETTEXTRANGE");
+    return dernier[0] == L'\r';
 }
 
 void TRichEdit::InsereALaFin(const Texte& texte) {
     PlaceCaretALaFin();
-    SendMessageA(controle_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(PourControle(texte).c_str()));
+    SendMessageW(controle_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(PourControle(texte).c_str()));
 }
 
-std::string TRichEdit::Contenu() const {
-    std::string texte(static_cast<std::size_t>(GetWindowTextLengthA(controle_)) + 1, '\0');
-    texte.resize(static_cast<std::size_t>(GetWindowTextA(controle_, texte.data(), static_cast<int>(texte.size()))));
+std::wstring TRichEdit::Contenu() const {
+    const GETTEXTLENGTHEX mesure{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
+    std::wstring texte(
+        static_cast<std::size_t>(SendMessageW(controle_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&mesure), 0)) + 1,
+        L'\0');
+    GETTEXTEX lecture{static_cast<DWORD>(texte.size() * sizeof(wchar_t)), GT_USECRLF, 1200, nullptr, nullptr};
+    texte.resize(static_cast<std::size_t>(SendMessageW(controle_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&lecture),
+                                                       reinterpret_cast<LPARAM>(texte.data()))));
     return texte;
 }

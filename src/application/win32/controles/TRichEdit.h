@@ -1,15 +1,19 @@
-// TRichEdit: the report box of refused dates, over the platform's rich-text
-// control in its first version's behaviour ("RichEdit" of riched32), where a
-// line break is carriage return then line feed and counts as two characters
-// in every position.
+// TRichEdit: the report box of refused dates, over the platform's Unicode
+// rich-text control ("RICHEDIT50W" of msftedit), in plain text, where a line
+// break is a carriage return alone and counts as one character in every
+// position, in the control's limit and in its length. The export's lines
+// reach it in UTF-16, each converted from the export's code page; a copy
+// gives the clipboard the text in Unicode, line breaks as CR LF.
 //
 // The box gives the shared report rule (application/RapportRetenu.h) the
-// control's count of characters (the position of the end of the text) and
-// its insertion at the end (an empty selection there, replaced without undo
-// record); the rule raises EOutOfResources ("Erreur d'insertion de ligne
-// RichEdit") on a line that does not fit whole, or when the control did not
-// take the whole text. The control's own limit is set to the box's
-// capacity, CapaciteRapport unless set.
+// control's count of characters (the position of the end of the text), the
+// number of characters of the text it is about to insert (its UTF-16 length,
+// as handed to the control) and its insertion at the end (an empty
+// selection there, replaced without undo record); the rule raises
+// EOutOfResources ("Erreur d'insertion de ligne RichEdit") on a line that
+// does not fit whole, or when the control's length after an insertion is not
+// its length before plus the text. The control's own limit is set to the
+// box's capacity, CapaciteRapport unless set.
 #pragma once
 
 #include "application/RapportRetenu.h"
@@ -21,12 +25,16 @@
 
 class TRichEdit : public BoiteRapport {
 public:
-    // The control, made hidden by the window.
+    // The control, made hidden and in plain text by the window.
     explicit TRichEdit(HWND controle);
 
+    // An Exception ("La zone de rapport RichEdit refuse l'opération ...")
+    // when the control did not do what was asked of it.
+    static void Exige(bool reussi, const char* operation);
+
     HWND Handle() const { return controle_; }
-    // The whole text, line breaks as CR LF.
-    std::string Contenu() const;
+    // The whole text, line breaks as CR LF, as a copy gives it.
+    std::wstring Contenu() const;
 
     void Vide() override;
     // The position of the end of the text.
