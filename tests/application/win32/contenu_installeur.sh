@@ -5,9 +5,10 @@
 # uninstaller, nothing else; both programs for the build's processor (the
 # 32-bit build's installer is the one users get, and must hold 32-bit
 # programs); each with its manifest (run as the user who starts it, Windows
-# Vista to 11, the window aware of the screen's DPI, the companion not) and
-# its French version information; the installer asking for no
-# administrator rights.
+# Vista to 11, the window aware of the screen's DPI, the companion not),
+# its French version information, and no ANSI call that names a file among
+# its imports (a name outside the system's code page would not open); the
+# installer asking for no administrator rights.
 # Arguments: the installer, win32 or win64.
 set -euo pipefail
 installeur=$1
@@ -44,6 +45,9 @@ for programme in Controle.exe controle-dates-lot.exe; do
   grep -q 'dependentAssembly' <<<"$manifeste" && echec "$programme : dépend d'un assemblage"
   sensible=$(grep -c '<dpiAware[^>]*>true</dpiAware>' <<<"$manifeste" || true)
   [ "$sensible" -eq "$([ "$programme" = Controle.exe ] && echo 1 || echo 0)" ] || echec "$programme : dpiAware"
+  ansi=$(objdump -p "$chemin" |
+    grep -owE 'CreateFileA|GetOpenFileNameA|GetModuleFileNameA|GetCurrentDirectoryA|SetCurrentDirectoryA' || true)
+  [ -z "$ansi" ] || echec "$programme importe $(echo $ansi)"
   version=$(ressource "$chemin" .rsrc/version.txt | tr -d '\r')
   for valeur in '"ProductName", *"Contrôle des dates invalides"' '"ProductVersion", *"1.01"' \
     '"FileVersion", *"1.01"' '"FileDescription", *"Contrôle des dates[^"]*"' "\"OriginalFilename\", *\"$programme\""; do
@@ -53,4 +57,4 @@ done
 [ "$(niveau_demande "$installeur")" = 'requestedExecutionLevel level="asInvoker"' ] ||
   echec "l'installeur demande : $(niveau_demande "$installeur")"
 echo "L'installeur, sans droits d'administrateur, contient les deux programmes ($architecture)," \
-  "avec manifeste et version, la licence et le désinstalleur"
+  "avec manifeste et version, sans appel ANSI de fichier, la licence et le désinstalleur"
