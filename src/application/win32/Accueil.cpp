@@ -198,9 +198,11 @@ void TAccueil::BoutonQuiteClick(TSpeedButton*) { Application->DemandeFin(); }
 
 void TAccueil::MontreEntree(bool visible) {
     // Hidden, the box does not wrap its lines, so that the lines poured into
-    // it are not laid out in its 33 pixels; shown, it wraps them at its width
-    // and reads from its first line, wherever the filling left its view.
-    TRichEdit::Exige(SendMessageW(Entree->Handle(), EM_SETTARGETDEVICE, 0, visible ? 0 : 1) != 0, "EM_SETTARGETDEVICE");
+    // it are not laid out in its 33 pixels (a box that refuses is only slower
+    // to fill); shown, it must wrap them at its width, and it reads from its
+    // first line, wherever the filling left its view.
+    const bool enveloppe = SendMessageW(Entree->Handle(), EM_SETTARGETDEVICE, 0, visible ? 0 : 1) != 0;
+    TRichEdit::Exige(enveloppe || !visible, "EM_SETTARGETDEVICE");
     if (visible) SendMessageA(Entree->Handle(), WM_VSCROLL, SB_TOP, 0);
     ShowWindow(Entree->Handle(), visible ? SW_SHOW : SW_HIDE);
 }

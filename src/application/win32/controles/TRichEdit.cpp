@@ -57,9 +57,10 @@ std::int64_t TRichEdit::Caracteres(const Texte& texte) const {
 bool TRichEdit::FinitParSaut() const {
     const LONG fin = PlaceCaretALaFin();
     if (fin == 0) return true;
-    wchar_t dernier[2] = {};
+    // Room for a pair of surrogates, should the control not split one.
+    wchar_t dernier[4] = {};
     TEXTRANGEW portion{{fin - 1, fin}, dernier};
-    Exige(SendMessageW(controle_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&portion)) == 1, "EM_GETTEXTRANGE");
+    Exige(SendMessageW(controle_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&portion)) > 0, "EM_GETTEXTRANGE");
     return dernier[0] == L'\r';
 }
 
