@@ -1,8 +1,9 @@
 # The Windows packages, made by `cmake --build --preset windows --target
 # package`: a French installer (NSIS, from the template of this folder) that
 # installs Controle.exe and controle-dates-lot.exe for the user, without
-# administrator rights, with a Start-menu entry and an uninstaller, and a zip
-# of the same files for users who do not install.
+# administrator rights, with the guide beside them, Start-menu entries for
+# the tool and the guide and an uninstaller, and a zip of the same files for
+# users who do not install.
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME "Contrôle des dates invalides")
 set(CPACK_PACKAGE_VENDOR "Contrôle des dates")
@@ -27,6 +28,9 @@ set(CPACK_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 # Where the template finds the icon (the window's own).
 set(CPACK_NSIS_ICONE_CONTROLE ${CMAKE_BINARY_DIR}/src/application/win32/controle.ico)
 set(CPACK_NSIS_UNINSTALL_NAME Desinstaller)
+# The guide lies beside the programs.
+set(CONTROLE_DOSSIER_GUIDE .)
+include(${PROJECT_SOURCE_DIR}/cmake/Guide.cmake)
 # The programs are shipped without their debugging information.
 set(CPACK_STRIP_FILES TRUE)
 include(CPack)

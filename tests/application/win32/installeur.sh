@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine (run by sous-wine-xvfb.sh): installed
-# silently (/S), for the user alone, it puts the two programs, the licence of
-# the logo's decoder and the uninstaller into the user's programs folder
-# (%LOCALAPPDATA%\Programs), two entries into the user's Start menu and the
+# silently (/S), for the user alone, it puts the two programs, the licence
+# of the logo's decoder, the uninstaller, the guide and the sample exports
+# into the user's programs folder (%LOCALAPPDATA%\Programs), three entries
+# (the tool, the guide, the uninstaller) into the user's Start menu and the
 # entry of the user's list of installed programs (HKCU), and nothing for all
 # users (HKLM); the installed Controle.exe starts and shows its window, and
 # "Quitte" ends it with status 0; the uninstaller, run silently as the list
@@ -33,12 +34,13 @@ cle_presente() { timeout 30 wine reg query "$1" </dev/null >/dev/null 2>&1; }
 rm -rf "$installe"
 
 timeout 120 wine "$installeur" /S </dev/null >/dev/null 2>&1 || echec "l'installation a échoué"
-attendu=$'./Controle.exe\n./Desinstaller.exe\n./controle-dates-lot.exe\n./licences/libjpeg-turbo/LICENSE.md\n./licences/libjpeg-turbo/README.ijg'
-[ "$(contenu)" = "$attendu" ] || echec "fichiers installés dans « $dossier » : $(contenu)"
-[ "$(entrees_menu | grep -c '/users/')" -eq 2 ] || echec "entrées du menu Démarrer de l'utilisateur : $(entrees_menu)"
+attendu=$'./Controle.exe\n./Desinstaller.exe\n./controle-dates-lot.exe\n./exemples/mariages-a-corriger.txt\n./exemples/naissances-valides.txt\n./guide.html\n./licences/libjpeg-turbo/LICENSE.md\n./licences/libjpeg-turbo/README.ijg'
+[ "$(contenu | grep -v '^./guide/')" = "$attendu" ] || echec "fichiers installés dans « $dossier » : $(contenu)"
+[ "$(entrees_menu | grep -c '/users/')" -eq 3 ] && entrees_menu | grep -q '/Guide de Contrôle des dates.lnk$' ||
+  echec "entrées du menu Démarrer de l'utilisateur : $(entrees_menu)"
 for cle in "${cles[@]}"; do cle_presente "$cle" || echec "clé absente : $cle"; done
 ! cle_presente "$cle_tous" || echec "installé pour tous les utilisateurs : $cle_tous"
-echo "Installé pour l'utilisateur dans « $dossier », avec 2 entrées à son menu Démarrer"
+echo "Installé pour l'utilisateur dans « $dossier », avec 3 entrées à son menu Démarrer"
 
 wine "$installe/Controle.exe" </dev/null >/dev/null 2>&1 &
 pid=$!
