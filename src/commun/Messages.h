@@ -43,6 +43,7 @@ inline constexpr std::uint16_t Attention = Entree(2);
 inline constexpr std::uint16_t Bravo = Entree(3);
 inline constexpr std::uint16_t ControleTermine = Entree(4);
 inline constexpr std::uint16_t CopiezResultats = Entree(5);
+inline constexpr std::uint16_t UnSeulFichier = Entree(6);
 inline constexpr std::uint16_t Naissances = Entree(10);
 inline constexpr std::uint16_t Mariages = Entree(11);
 inline constexpr std::uint16_t Deces = Entree(12);

@@ -19,7 +19,10 @@
 #      linearly (50 000 lines take about 90 s there);
 #   6. at 120 and 144 dots per inch (Wine's LogPixels), the window scales
 #      its layout by the measured text height of its font; pictures of the
-#      report at both are kept.
+#      report at both are kept;
+#   7. started with the export as its argument, "Traite" gives its report;
+#      with a missing file, "Fichier introuvable."; with two files, the
+#      French message.
 # Arguments: Controle.exe, aide-essais.exe, the folder of the sample
 # exports, the folder for the pictures of the window.
 set -euo pipefail
@@ -139,4 +142,21 @@ for points in "120 546 305" "144 649 362"; do
   echo "À $ppp points par pouce : zone cliente de ${largeur}x${hauteur}"
 done
 points_par_pouce 96
+
+echo "--- 7. l'export donné au démarrage, puis un fichier absent, puis deux fichiers"
+lance "$(winepath -w "$travail/mariages-a-corriger.txt")"
+clique 220 197
+boite_attendue "Bravo !" "Copiez les résultats !"
+rapport_copie "$attendu"
+clique 364 197
+fin_attendue
+for cas in "Controle|Fichier introuvable.|absent.txt" \
+  "Attention !|Un seul fichier à la fois : donnez ou déposez un seul fichier export de Tabrenn 3.|a.txt b.txt"; do
+  IFS='|' read -r titre_boite texte noms <<<"$cas"
+  # shellcheck disable=SC2086
+  lance $noms
+  boite_attendue "$titre_boite" "$texte"
+  clique 364 197
+  fin_attendue
+done
 echo "Fenêtre Windows conforme"

@@ -34,6 +34,15 @@ private:
     std::string dossier_;
 };
 
+// A name the dialog gave in the system's code page, in UTF-16.
+std::wstring LargeDuSysteme(const std::string& octets) {
+    const int taille = static_cast<int>(octets.size());
+    std::wstring large(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, octets.data(), taille, nullptr, 0)),
+                       L'\0');
+    MultiByteToWideChar(CP_ACP, 0, octets.data(), taille, large.data(), static_cast<int>(large.size()));
+    return large;
+}
+
 }  // namespace
 
 bool TOpenDialog::Execute(HWND proprietaire) {
@@ -51,6 +60,19 @@ bool TOpenDialog::Execute(HWND proprietaire) {
     const AttenteModale attente(proprietaire, false);
     const DossierCourantGarde dossierCourant;
     if (!GetOpenFileNameA(&dialogue)) return false;
-    nomFichier_ = Texte(nom.data());
+    Confirme(LargeDuSysteme(nom.data()));
     return true;
+}
+
+void TOpenDialog::Confirme(const std::wstring& nom) {
+    std::wstring complet(GetFullPathNameW(nom.c_str(), 0, nullptr, nullptr), L'\0');
+    const DWORD longueur = GetFullPathNameW(nom.c_str(), static_cast<DWORD>(complet.size()), complet.data(), nullptr);
+    complet = longueur > 0 && longueur < complet.size() ? complet.substr(0, longueur) : nom;
+    const int taille = static_cast<int>(complet.size());
+    std::string octets(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, complet.data(),
+                                                                    taille, nullptr, 0, nullptr, nullptr)),
+                       '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, complet.data(), taille, octets.data(),
+                        static_cast<int>(octets.size()), nullptr, nullptr);
+    nomFichier_ = Texte(std::move(octets));
 }

@@ -25,6 +25,12 @@ std::string PourControle(const Texte& texte) {
     return octets;
 }
 
+// What the control's ANSI calls give, back in the export's code page.
+Texte DepuisControle(const std::string& octets) {
+    const UINT pageExport = PageDeCodeExport();
+    return pageExport == GetACP() ? Texte(octets) : DepuisUtf8(VersUtf8(octets, GetACP()), pageExport);
+}
+
 }  // namespace
 
 TRichEdit::TRichEdit(HWND controle) : BoiteRapport("\r\n"), controle_(controle) { LimiteControle(Capacite()); }
@@ -54,11 +60,45 @@ std::int64_t TRichEdit::Caracteres(const Texte& texte) const {
 
 bool TRichEdit::FinitParSaut() const {
     const LONG fin = PlaceCaretALaFin();
-    if (fin == 0) return true;
-    char fini[LongueurSaut + 1] = {};
-    TEXTRANGEA portion{{fin - LongueurSaut, fin}, fini};
-    SendMessageA(controle_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&portion));
-    return std::string_view(fini) == SautDeLigne();
+    return fin == 0 || Portion(fin - LongueurSaut, fin) == SautDeLigne();
+}
+
+std::string TRichEdit::Portion(LONG debut, LONG fin) const {
+    // Room for two bytes a character under a double-byte code page.
+    std::string texte(static_cast<std::size_t>(std::max<LONG>(fin - debut, 0)) * 2 + 1, '\0');
+    TEXTRANGEA portion{{debut, fin}, texte.data()};
+    texte.resize(
+        static_cast<std::size_t>(SendMessageA(controle_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&portion))));
+    return texte;
+}
+
+bool TRichEdit::DebuteUneLigne(LONG position) const {
+    const std::string avant = position == 0 ? std::string() : Portion(position - 1, position);
+    return avant.empty() || avant.back() == '\n';
+}
+
+Texte TRichEdit::LigneA(POINT point) const {
+    const POINTL ici{point.x, point.y};
+    const auto caractere =
+        static_cast<LONG>(SendMessageA(controle_, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&ici)));
+    auto rangee = static_cast<LONG>(SendMessageA(controle_, EM_EXLINEFROMCHAR, 0, caractere));
+    const auto rangees = static_cast<LONG>(SendMessageA(controle_, EM_GETLINECOUNT, 0, 0));
+    const auto debutRangee = [this](LONG r) {
+        return static_cast<LONG>(SendMessageA(controle_, EM_LINEINDEX, static_cast<WPARAM>(r), 0));
+    };
+    LONG debut = debutRangee(rangee);
+    while (rangee > 0 && !DebuteUneLigne(debut)) debut = debutRangee(--rangee);
+    LONG suivante = rangee + 1;
+    while (suivante < rangees && !DebuteUneLigne(debutRangee(suivante))) ++suivante;
+    // The selection stays where the user left it.
+    const LONG derniere = debutRangee(rangees - 1);
+    const LONG fin =
+        suivante < rangees
+            ? debutRangee(suivante)
+            : derniere + static_cast<LONG>(SendMessageA(controle_, EM_LINELENGTH, static_cast<WPARAM>(derniere), 0));
+    std::string ligne = Portion(debut, fin);
+    while (!ligne.empty() && (ligne.back() == '\n' || ligne.back() == '\r')) ligne.pop_back();
+    return DepuisControle(ligne);
 }
 
 void TRichEdit::InsereALaFin(const Texte& texte) {

@@ -10,8 +10,13 @@
 // RichEdit") on a line that does not fit whole, or when the control did not
 // take the whole text. The control's own limit is set to the box's
 // capacity, CapaciteRapport unless set.
+//
+// Raisons (application/RaisonsRapport.h) explains each line from its text,
+// which LigneA reads under the pointer: the whole line, however the box
+// wraps it.
 #pragma once
 
+#include "application/RaisonsRapport.h"
 #include "application/RapportRetenu.h"
 #include "commun/Texte.h"
 
@@ -28,6 +33,11 @@ public:
     // The whole text, line breaks as CR LF.
     std::string Contenu() const;
 
+    RaisonsRapport Raisons;
+    // The text of the line at a point of the box, in the export's code page,
+    // without its line break.
+    Texte LigneA(POINT point) const;
+
     void Vide() override;
     // The position of the end of the text.
     std::int64_t Longueur() const override;
@@ -39,6 +49,11 @@ private:
     void LimiteControle(std::int64_t capacite) override;
     // The position of the end of the text, an empty selection placed there.
     LONG PlaceCaretALaFin() const;
+    // The characters from debut to fin, as the control gives them.
+    std::string Portion(LONG debut, LONG fin) const;
+    // Whether a line shown from that position begins a line of the text
+    // (rather than continuing one the box wraps).
+    bool DebuteUneLigne(LONG position) const;
 
     HWND controle_;
 };
