@@ -292,47 +292,36 @@ private slots:
     }
 
     // Files given at start and dropped on the window: one is opened as the
-    // dialog would open it, several are refused.
+    // dialog would open it, a missing one fails as there, two are refused.
     void FichiersDonnes_data() {
-        QTest::addColumn<int>("fichiers");
+        QTest::addColumn<int>("fichiers");  // 0: one, missing
         QTest::addColumn<bool>("depot");
-        QTest::addColumn<QString>("nombre");
-        QTest::addColumn<std::vector<BoiteVue>>("boites");
-        for (const bool depot : {false, true}) {
-            const char* voie = depot ? "déposé" : "au démarrage";
-            QTest::newRow(voie) << 1 << depot << "25" << std::vector<BoiteVue>{Copiez};
-            QTest::newRow(QByteArray("absent ") + voie)
-                << 0 << depot << "" << std::vector{Echec("Fichier introuvable.")};
-            QTest::newRow(QByteArray("deux ") + voie) << 2 << depot << "" << std::vector{UnSeulFichier};
-        }
+        for (const bool depot : {false, true})
+            for (const int fichiers : {0, 1, 2})
+                QTest::addRow("%d %s", fichiers, depot ? "déposés" : "au démarrage") << fichiers << depot;
     }
 
     void FichiersDonnes() {
         QFETCH(int, fichiers);
         QFETCH(bool, depot);
-        QFETCH(QString, nombre);
-        QFETCH(std::vector<BoiteVue>, boites);
         const std::string chemin = dossier_->Ecrit("export.txt", Export(VingtCinqLignes("N", 30)));
-        std::vector<Texte> noms(static_cast<std::size_t>(std::max(fichiers, 1)), Texte(chemin));
-        if (fichiers == 0) noms[0] = Texte(chemin + ".absent");
+        const std::vector<Texte> noms(fichiers == 2 ? 2 : 1, Texte(fichiers == 0 ? chemin + ".absent" : chemin));
+        QMimeData donnees;
+        for (const Texte& nom : noms)
+            donnees.setUrls(donnees.urls() << QUrl::fromLocalFile(QString::fromStdString(nom.Octets())));
+        QDragEnterEvent entree({200, 80}, Qt::CopyAction, &donnees, Qt::LeftButton, {});
+        QDropEvent lache(QPointF(200, 80), Qt::CopyAction, &donnees, Qt::LeftButton, {});
         QVERIFY(accueil_->acceptDrops() && !accueil_->Entree->viewport()->acceptDrops());
         if (depot) {
-            QMimeData donnees;
-            QList<QUrl> adresses;
-            for (const Texte& nom : noms) adresses << QUrl::fromLocalFile(QString::fromStdString(nom.Octets()));
-            donnees.setUrls(adresses);
-            QDragEnterEvent entree({200, 80}, Qt::CopyAction, &donnees, Qt::LeftButton, {});
             QApplication::sendEvent(accueil_.get(), &entree);
-            QVERIFY(entree.isAccepted());
-            QDropEvent lache(QPointF(200, 80), Qt::CopyAction, &donnees, Qt::LeftButton, {});
             QApplication::sendEvent(accueil_.get(), &lache);
         } else {
             accueil_->OuvreAuDemarrage(noms);
             QCoreApplication::processEvents();
         }
-        QCOMPARE(accueil_->ChampNombre->text(), nombre);
+        QCOMPARE(accueil_->ChampNombre->text(), QString(fichiers == 1 ? "25" : ""));
         if (fichiers == 1) Traite();
-        VerifieBoites(boites);
+        VerifieBoites({fichiers == 0 ? Echec("Fichier introuvable.") : fichiers == 1 ? Copiez : UnSeulFichier});
         QCOMPARE(Rapport(), QString(fichiers == 1 ? "ref4 : 31/02/1850\nref17 : 1850\n" : ""));
     }
 
@@ -351,17 +340,16 @@ private slots:
                 liste << InfobulleSousLePointeur(entree, ligne);
             return liste;
         };
-        const auto curseur = [&entree](int ligne) { return QTextCursor(entree.document()->findBlockByNumber(ligne)); };
         const QString mois13 = "le mois 13 n'existe pas : il n'y en a que 12";
         QCOMPARE(raisons(),
                  QStringList({"un seul nombre (une année seule ?) : il en faut au moins deux, séparés par « / »",
                               "le 31 février 1850 n'existe pas : ce mois n'a que 28 jours", mois13, "", "", ""}));
-        QTextCursor edition = curseur(0);
-        edition.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        edition.insertText("a : 29/02/1900");
-        QTextCursor suppression = curseur(1);
-        suppression.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
-        suppression.removeSelectedText();
+        QTextCursor curseur(entree.document());
+        curseur.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        curseur.insertText("a : 29/02/1900");
+        curseur.movePosition(QTextCursor::NextBlock);
+        curseur.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        curseur.removeSelectedText();
         QCOMPARE(raisons(), QStringList({"le 29 février 1900 n'existe pas : 1900 n'est pas une année bissextile",
                                          mois13, "", "", ""}));
     }

@@ -2,10 +2,9 @@
 # The whole job as a person does it, with the real program on an X display
 # (run under xvfb-run): "Ouvre", the path typed into the real dialog,
 # "Traite", the closing box answered, the report selected and copied, the
-# clipboard read and compared with the expected lines, "Quitte". Then the
-# same with the export given on the command line instead of the dialog;
-# a missing file given so shows its failure box (captioned with the
-# program's name), and two files the box « Attention ! ».
+# clipboard read and compared with the expected lines, "Quitte". Without
+# --surveille, the export is given on the command line instead of the
+# dialog, as a name relative to the current folder.
 #
 # With --surveille, the run is watched by strace: the export must be opened
 # read-only, and nothing may be created, written, removed or changed in the
@@ -47,64 +46,42 @@ etatAvant=$(cd "$travail" && find exports maison -printf '%p %s %T@ %m\n' | sort
 
 source "$(dirname "$0")/../support/attends.sh"
 
-lance() {
-  "${lancement[@]}" "$@" &
-  pid=$!
-  fenetre=$(attends xdotool search --onlyvisible --name "$titre" | head -n 1)
-  sleep 0.5
-}
+[ "$surveille" = "--surveille" ] || lancement+=(mariages-a-corriger.txt)
+(cd "$dossierExport" && exec "${lancement[@]}") &
+pid=$!
+fenetre=$(attends xdotool search --onlyvisible --name "$titre" | head -n 1)
+sleep 0.5
 
-# The box of that caption, answered with Return.
-repond() {
-  local boite
-  boite=$(attends xdotool search --onlyvisible --name "$1" | head -n 1)
-  xdotool windowfocus --sync "$boite"
-  xdotool key Return
-  sleep 0.5
-}
-
-# "Quitte" at (296, 172) ends the run.
-quitte() {
-  xdotool mousemove --window "$fenetre" 364 197 click 1
-  timeout 20 tail --pid="$pid" -f /dev/null || { echo "le programme ne s'est pas terminé"; kill "$pid"; exit 1; }
-  wait "$pid"
-}
-
-# "Traite" at (152, 172), the closing box answered, the report box (at the
-# window's top left corner, 441 by 161) copied, the copy compared, "Quitte".
-traite_et_copie() {
-  xdotool mousemove --window "$fenetre" 220 197 click 1
-  repond "Bravo !"
-  import -window "$fenetre" "$sortie/fenetre-rapport.png"
-  xdotool mousemove --window "$fenetre" 200 80 click 1
-  xdotool key ctrl+a ctrl+c
-  sleep 0.3
-  xclip -o -selection clipboard >"$travail/presse-papiers.txt"
-  quitte
-  diff "$(dirname "$0")/rapport-mariages-a-corriger.txt" <(sed 's/\r$//' "$travail/presse-papiers.txt")
-  echo "Rapport copié conforme"
-}
-
-lance
 # "Ouvre" at (8, 172), 137 by 50; the dialog takes the typed path.
-xdotool mousemove --window "$fenetre" 76 197 click 1
-dialogue=$(attends bash -c "xdotool search --onlyvisible --class Controle | grep -vx $fenetre | head -n 1")
-xdotool windowfocus --sync "$dialogue"
-xdotool type --delay 5 "$dossierExport/mariages-a-corriger.txt"
-xdotool key Return
-attends bash -c '[ "$(xdotool search --onlyvisible --class Controle | wc -l)" -eq 1 ] && echo fermé' >/dev/null
-traite_et_copie
-
-if [ "$surveille" != "--surveille" ]; then
-  (cd "$dossierExport" && lance mariages-a-corriger.txt && traite_et_copie)
-  lance "$dossierExport/absent.txt"
-  repond "^Controle\$"
-  quitte
-  lance "$dossierExport/mariages-a-corriger.txt" "$dossierExport/mariages-a-corriger.txt"
-  repond "Attention !"
-  quitte
-  echo "Fichier donné au démarrage ouvert, fichier absent et deux fichiers refusés"
+if [ "$surveille" = "--surveille" ]; then
+  xdotool mousemove --window "$fenetre" 76 197 click 1
+  dialogue=$(attends bash -c "xdotool search --onlyvisible --class Controle | grep -vx $fenetre | head -n 1")
+  xdotool windowfocus --sync "$dialogue"
+  xdotool type --delay 5 "$dossierExport/mariages-a-corriger.txt"
+  xdotool key Return
+  attends bash -c '[ "$(xdotool search --onlyvisible --class Controle | wc -l)" -eq 1 ] && echo fermé' >/dev/null
 fi
+
+# "Traite" at (152, 172); the closing box is answered with Return.
+xdotool mousemove --window "$fenetre" 220 197 click 1
+boite=$(attends xdotool search --onlyvisible --name "Bravo !" | head -n 1)
+xdotool windowfocus --sync "$boite"
+xdotool key Return
+sleep 0.5
+import -window "$fenetre" "$sortie/fenetre-rapport.png"
+
+# The report box lies at the window's top left corner, 441 by 161.
+xdotool mousemove --window "$fenetre" 200 80 click 1
+xdotool key ctrl+a ctrl+c
+sleep 0.3
+xclip -o -selection clipboard >"$travail/presse-papiers.txt"
+
+xdotool mousemove --window "$fenetre" 364 197 click 1
+timeout 20 tail --pid="$pid" -f /dev/null || { echo "le programme ne s'est pas terminé"; kill "$pid"; exit 1; }
+wait "$pid"
+
+diff "$(dirname "$0")/rapport-mariages-a-corriger.txt" <(sed 's/\r$//' "$travail/presse-papiers.txt")
+echo "Rapport copié conforme"
 
 if [ "$surveille" = "--surveille" ]; then
   export_ouvert=$(grep -F "$dossierExport/mariages-a-corriger.txt" "$travail/appels.txt" || true)

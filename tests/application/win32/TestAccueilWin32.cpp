@@ -254,18 +254,11 @@ TEST_F(AccueilWin32, LeDialogueDOuvertureRendLeDossierCourant) {
 HDROP Depot(const std::vector<std::wstring>& noms) {
     std::wstring liste;
     for (const std::wstring& nom : noms) liste += nom + L'\0';
-    const std::size_t taille = sizeof(DROPFILES) + (liste.size() + 1) * sizeof(wchar_t);
-    const HGLOBAL memoire = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, taille);
-    auto* depot = static_cast<DROPFILES*>(GlobalLock(memoire));
-    depot->pFiles = sizeof(DROPFILES);
-    depot->fWide = TRUE;
+    const HGLOBAL memoire = GlobalAlloc(GMEM_ZEROINIT, sizeof(DROPFILES) + (liste.size() + 1) * sizeof(wchar_t));
+    auto* depot = static_cast<DROPFILES*>(memoire);
+    *depot = {sizeof(DROPFILES), {}, FALSE, TRUE};
     std::copy(liste.begin(), liste.end(), reinterpret_cast<wchar_t*>(depot + 1));
-    GlobalUnlock(memoire);
     return static_cast<HDROP>(memoire);
-}
-
-void TraiteLesMessages() {
-    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
 }
 
 // Files given at start or dropped: one opens as the dialog would open it
@@ -296,7 +289,7 @@ TEST_F(AccueilWin32, FichiersDonnesPuisRaisonDeChaqueLigneEtIndice) {
         const RepondeurBoites repondeur(nullptr);
         if (c.Depose) SendMessageW(accueil_->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(Depot(c.Noms)), 0);
         else accueil_->OuvreAuDemarrage(c.Noms);
-        TraiteLesMessages();
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
         EXPECT_EQ(repondeur.Vues().empty() ? L"" : repondeur.Vues().front().Texte, c.Boite);
     }
     EXPECT_EQ(TexteDe(accueil_->ChampNombre), L"21");
@@ -310,9 +303,8 @@ TEST_F(AccueilWin32, FichiersDonnesPuisRaisonDeChaqueLigneEtIndice) {
         SendMessageA(accueil_->Entree->Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&place), caractere);
         return accueil_->Entree->LigneA({place.x + 2, place.y + 2});
     };
-    const auto raison = [&](LPARAM caractere) { return Large(accueil_->Entree->Raisons.Raison(ligne(caractere))); };
-    EXPECT_EQ(raison(0), L"« - » à la place du séparateur « / » des réglages régionaux");
-    EXPECT_EQ(raison(20 * 16 + 1), L"le 31 février 1850 n'existe pas : ce mois n'a que 28 jours");
+    EXPECT_EQ(Large(accueil_->Entree->Raisons.Raison(ligne(20 * 16 + 1))),
+              L"le 31 février 1850 n'existe pas : ce mois n'a que 28 jours");
     EXPECT_EQ(ligne(20 * 16 + 130).Octets(), std::string(120, 'x') + " : 31/02/1850");
 }
 
