@@ -18,10 +18,12 @@
 #include <vector>
 
 // Every refusePour-th act has a refused date (1: all of them, 100: 1%, 0: none).
-inline std::string GenereExport(std::int64_t actes, int refusePour) {
+// With deuxPoints, each reference holds " : ", as field 7 follows it in the
+// report.
+inline std::string GenereExport(std::int64_t actes, int refusePour, bool deuxPoints = false) {
     const std::filesystem::path chemin =
-        std::filesystem::temp_directory_path() /
-        ("controle-bench-" + std::to_string(actes) + "-" + std::to_string(refusePour) + ".txt");
+        std::filesystem::temp_directory_path() / ("controle-bench-" + std::to_string(actes) + "-" +
+                                                  std::to_string(refusePour) + (deuxPoints ? "-dp" : "") + ".txt");
     if (std::filesystem::exists(chemin)) return chemin.string();
     std::ofstream fichier(chemin, std::ios::binary);
     char ligne[512];
@@ -34,11 +36,12 @@ inline std::string GenereExport(std::int64_t actes, int refusePour) {
         if (refuse) std::snprintf(date, sizeof date, "31/02/%d", annee);
         else std::snprintf(date, sizeof date, "%02d/%02d/%d", jour, mois, annee);
         std::snprintf(ligne, sizeof ligne,
-                      "TABRENNV3;%lld;N%d-%06lld Le Bihan Herv\xE9;Saint-Brieuc;22;N;%s;Le Bihan;Herv\xE9;M;"
+                      "TABRENNV3;%lld;N%d-%06lld%sLe Bihan Herv\xE9;Saint-Brieuc;22;N;%s;Le Bihan;Herv\xE9;M;"
                       "Le Bihan Yves;laboureur;Le Goff Fran\xE7oise;m\xE9nag\xE8re;Kerherv\xE9 Jean;Tanguy Lo\xEF"
                       "c;"
                       "Plouha;;;;;;;;;;;;;notes\r\n",
-                      static_cast<long long>(acte), annee, static_cast<long long>(acte), date);
+                      static_cast<long long>(acte), annee, static_cast<long long>(acte), deuxPoints ? " : " : " ",
+                      date);
         fichier << ligne;
     }
     return chemin.string();

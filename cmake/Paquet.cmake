@@ -3,7 +3,9 @@
 # controle-des-dates_<version>_amd64.deb in the build folder. Besides the
 # programs, the desktop entry and the icons, it installs what a Debian
 # package carries: the AppStream description, the manual pages, the README,
-# the copyright file and the changelog, taken from paquet/.
+# the copyright file and the changelog, taken from paquet/; and the guide
+# with its pictures under /usr/share/controle-des-dates, as a part of the
+# program that a system stripping /usr/share/doc keeps.
 set(paquet_nom controle-des-dates)
 set(paquet_donnees ${PROJECT_SOURCE_DIR}/paquet)
 set(paquet_doc ${CMAKE_INSTALL_DATADIR}/doc/${paquet_nom})
@@ -47,6 +49,9 @@ foreach(page ${pages_manuel})
 endforeach()
 file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/paquet)
 add_custom_target(paquet_fichiers ALL DEPENDS ${paquet_compresses})
+
+set(CONTROLE_DOSSIER_GUIDE ${CMAKE_INSTALL_DATADIR}/${paquet_nom})
+include(${CMAKE_CURRENT_LIST_DIR}/Guide.cmake)
 
 install(FILES ${paquet_donnees}/${paquet_nom}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${paquet_donnees}/copyright ${paquet_changelog}

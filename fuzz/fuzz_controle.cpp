@@ -2,15 +2,14 @@
 // "Ouvre" then "Traite" run them, under French short dates. Failures of the
 // tool's own kinds are expected; anything else, or a sanitizer report, is a
 // fault.
+#include "FichierEntree.h"
 #include "commun/Exceptions.h"
 #include "dates/ChargeReglagesDate.h"
 #include "depart/Depart.h"
 #include "depart/Survol.h"
 #include "depart/Verification.h"
-#include "support/CheminTemporaire.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -22,24 +21,12 @@ public:
     void AjouteLigneRapport(const Texte&) override {}
 };
 
-const std::string& CheminExport() {
-    static const std::string chemin = CheminTemporaireLibre("fuzz-controle-").string();
-    return chemin;
-}
-
-void Ecrit(const std::uint8_t* octets, std::size_t taille) {
-    std::FILE* fichier = std::fopen(CheminExport().c_str(), "wb");
-    if (!fichier) std::abort();
-    std::fwrite(octets, 1, taille, fichier);
-    std::fclose(fichier);
-}
-
 // The survey of "Ouvre"; interrompu, it stops after counting, and the check
 // then runs as after an "Ouvre" stopped by a failure: no kind, the reader at
 // the end of the file.
-void Survole(bool interrompu) {
+void Survole(const FichierEntree& entree, bool interrompu) {
     NbLignes = 0;
-    OuvreFichierExport(NomFichier(CheminExport()));
+    OuvreFichierExport(NomFichier(entree.Nom()));
     CompteLignes();
     if (interrompu) return;
     RembobineExport();
@@ -62,11 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t ta
     ReinitialiseDepart();
     ReglagesDate.FormatDateCourt = Texte("dd/MM/yyyy");
     ReglagesDate.SeparateurDate = '/';
-    Ecrit(octets, taille);
+    const FichierEntree entree(octets, taille);
     try {
-        Survole(taille > 0 && octets[0] == 0xFF);
+        Survole(entree, taille > 0 && octets[0] == 0xFF);
         Verifie();
     } catch (const Exception&) {}
-    std::remove(CheminExport().c_str());
     return 0;
 }

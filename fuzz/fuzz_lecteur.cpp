@@ -1,19 +1,17 @@
 // Drives the line reader and field splitting over random files: every input
-// is written to a file, counted, read again after the rewind, read once more
-// through the companion's large buffer, and each line cut into 64 fields.
+// is a file, counted, read again after the rewind, read once more through
+// the companion's large buffer, and each line cut into 64 fields.
 // The lines must be those of a plain restatement of the line rules, the same
 // on every pass, and the fields and the rest of each line must give the line
 // back, with or without Far-East lead bytes (chosen by the first byte of the
 // input).
+#include "FichierEntree.h"
 #include "dates/ChargeReglagesDate.h"
 #include "exportfile/DecoupageChamps.h"
 #include "exportfile/LecteurLignes.h"
-#include "support/CheminTemporaire.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -104,20 +102,15 @@ void ChoisitExtremeOrient(bool actif) {
     for (int octet = 0xE0; octet <= 0xFC; ++octet) ReglagesDate.OctetsDeTete.set(static_cast<std::size_t>(octet));
 }
 
-const std::string& CheminFichier() {
-    static const std::string nom = CheminTemporaireLibre("fuzz-lecteur-").string();
-    return nom;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string octets(reinterpret_cast<const char*>(donnees), taille);
     ChoisitExtremeOrient(taille > 0 && donnees[0] % 2 == 1);
-    std::ofstream(CheminFichier(), std::ios::binary | std::ios::trunc) << octets;
+    const FichierEntree entree(donnees, taille);
 
     LecteurLignes fichier;
-    AssocieNom(fichier, NomFichier(CheminFichier()));
+    AssocieNom(fichier, NomFichier(entree.Nom()));
     OuvreLecture(fichier);
     ControleES();
     const std::vector<std::string> comptees = LitLignes(fichier);
@@ -128,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     ControleES();
 
     static std::vector<unsigned char> grand(TailleTamponLot);
-    AssocieNom(fichier, NomFichier(CheminFichier()));
+    AssocieNom(fichier, NomFichier(entree.Nom()));
     DonneTampon(fichier, grand.data(), TailleTamponLot);
     OuvreLecture(fichier);
     ControleES();
@@ -138,6 +131,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 
     if (comptees != relues || comptees != parGrandTampon || comptees != LignesAttendues(octets)) std::abort();
     for (const std::string& ligne : comptees) VerifieDecoupage(ligne);
-    std::filesystem::remove(CheminFichier());
     return 0;
 }

@@ -4,7 +4,8 @@
 # nlohmann-json and CLI11 (the companion's JSON and options), GoogleTest and
 # Google Benchmark, the glibc locales the tests use, the fonts that stand in
 # for the Windows faces of the window, the X tools the end-to-end tests
-# drive, the tools that build the Debian package and check it, and for the
+# drive, the tools that build the Debian package and check it, the converter
+# that makes the guide a web page (cmark-gfm), and for the
 # Windows builds the mingw-w64 cross compilers (32- and 64-bit), GoogleTest's
 # sources, 64-bit Wine, Wine's own fonts, NSIS for the installer and 7-Zip
 # to list it. 32-bit Wine (from the i386 architecture, added when missing)
@@ -24,7 +25,7 @@ paquets=(
   fonts-liberation2 fonts-comic-neue fontconfig
   xvfb xauth xdotool xclip imagemagick x11-utils
   strace python3
-  dpkg-dev file lintian appstream desktop-file-utils
+  dpkg-dev file lintian appstream desktop-file-utils cmark-gfm
   g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix googletest wine wine64 bsdutils fonts-wine nsis p7zip-full bc
 )
 machine_32_bits=0

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the default build and checks it as a user
 # gets it: lintian, the AppStream description and the desktop entry pass
-# their validators; apt-get installs it with its dependencies; the installed
-# companion reports the six refused dates of the sample export; the
-# installed window appears under Xvfb and ends on "Quitte"; removing the
-# package leaves none of its files. Whatever happens, the machine is left
-# as it was: the package and the packages it brought in are purged.
+# their validators; the guide is there, under /usr/share/controle-des-dates,
+# with every picture it shows; apt-get installs it with its dependencies;
+# the installed companion reports the six refused dates of the installed
+# sample export; the installed window appears under Xvfb and ends on
+# "Quitte"; removing the package leaves none of its files. Whatever happens,
+# the machine is left as it was: the package and the packages it brought in
+# are purged.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -57,6 +59,11 @@ fi
 echo "(description AppStream admise : seul reste l'identifiant sans nom de domaine)"
 desktop-file-validate "$travail/contenu/usr/share/applications/$nom.desktop"
 
+echo "--- guide"
+guide="$travail/contenu/usr/share/$nom/guide.html"
+grep -q '<h1>Guide de Contrôle des dates</h1>' "$guide" || { echo "pas de guide dans le paquet"; exit 1; }
+bash tests/documentation/verifie-liens.sh "$(dirname "$guide")" "$guide"
+
 if dpkg-query -W -f='${Status}' "$nom" 2>/dev/null | grep -q 'install ok installed'; then
   echo "--- $nom est déjà installé sur cette machine : installation et retrait non essayés"
   exit 0
@@ -71,7 +78,7 @@ echo "$(wc -l < "$travail/fichiers") chemins installés, $(wc -l < "$travail/ajo
 
 echo "--- controle-dates-lot"
 statut=0
-LC_ALL=fr_FR.UTF-8 /usr/bin/controle-dates-lot exemples/mariages-a-corriger.txt \
+LC_ALL=fr_FR.UTF-8 /usr/bin/controle-dates-lot "/usr/share/$nom/exemples/mariages-a-corriger.txt" \
   > "$travail/rapport" 2> "$travail/messages" || statut=$?
 cat "$travail/rapport" "$travail/messages"
 [ "$statut" -eq 1 ] && [ "$(grep -c ' : ' "$travail/rapport")" -eq 6 ] \

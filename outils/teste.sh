@@ -6,8 +6,8 @@
 # the window under Xvfb and ending on "Quitte", the suite again under the
 # address and undefined-behaviour sanitizers, the two Windows builds' suites
 # under Wine (the window's tests and the installer's included): the 64-bit
-# build under 64-bit Wine on every machine, the 32-bit build (the one users
-# install) under 32-bit Wine where the machine runs 32-bit programs
+# build under 64-bit Wine on every machine, the 32-bit build (for 32-bit
+# Windows) under 32-bit Wine where the machine runs 32-bit programs
 # natively, its tests skipped with their reason elsewhere; then each fuzz
 # target for a bounded time, and last which Windows suites ran where. A
 # failing fuzz target is named, and the command then fails.

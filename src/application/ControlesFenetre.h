@@ -1,25 +1,40 @@
 // The control operations of "Ouvre" and "Traite" that are the same in both
 // windows, over the shared rules of their controls: the report box takes the
-// refused dates by the report rule, kept back while "Traite" runs; the
-// progress bar follows its rules; the message box and the request to end
-// are the application object's. Each window gives the rest, which talks to
-// its toolkit: the open dialog, the two fields, and the report box's
-// visibility and size.
+// refused dates by the report rule, kept back while "Traite" runs, and
+// notes what explains its lines; the progress bar follows its rules; the
+// message box and the request to end are the application object's. Each
+// window gives the rest, which talks to its toolkit: the open dialog, the
+// files given otherwise, the two fields, the report box's visibility and
+// size, and the status bar's hint.
 #pragma once
 
 #include "application/ApplicationFenetre.h"
 #include "application/BarreProgression.h"
+#include "application/RaisonsRapport.h"
 #include "application/RapportRetenu.h"
 #include "depart/ControlesAccueil.h"
+#include "depart/Depart.h"
+#include "depart/Verification.h"
+
+#include <utility>
 
 class ControlesFenetre : public ControlesAccueil {
 public:
-    ControlesFenetre(BoiteRapport& entree, BarreProgression& progression, ApplicationFenetre& application)
-        : entree_(entree), rapport_(entree), progression_(progression), application_(application) {}
+    ControlesFenetre(BoiteRapport& entree, RaisonsRapport& raisons, BarreProgression& progression,
+                     ApplicationFenetre& application)
+        : entree_(entree), rapport_(entree), raisons_(raisons), progression_(progression), application_(application) {}
 
-    void VideEntree() override { entree_.Vide(); }
-    void AjouteLigneEntree(const Texte& ligne) override { rapport_.Ajoute(ligne); }
+    void VideEntree() override {
+        entree_.Vide();
+        raisons_.Oublie();
+    }
+    // A line comes from the record just checked: its date is Champ[ChampDate].
+    void AjouteLigneEntree(const Texte& ligne) override {
+        rapport_.Ajoute(ligne);
+        raisons_.NoteLigne(ligne, Champ[ChampDate]);
+    }
     void VerseLignesEntree() override { rapport_.Verse(); }
+    void DebuteRapport() override { raisons_.DebuteControle(); }
 
     void MontreProgression(bool visible) override { progression_.Montre(visible); }
     void FixeMaxProgression(std::int32_t maximum) override { progression_.FixeMax(maximum); }
@@ -34,14 +49,16 @@ public:
 private:
     BoiteRapport& entree_;
     RapportRetenu rapport_;
+    RaisonsRapport& raisons_;
     BarreProgression& progression_;
     ApplicationFenetre& application_;
 };
 
 // Runs a button's step sequence over a window's controls made for this
-// click, so that the lines kept back belong to one run of "Traite".
-template <class Controles, class Fenetre>
-void ExecuteSequence(void (*sequence)(ControlesAccueil&), Fenetre& fenetre) {
-    Controles controles(fenetre);
+// click (with what else they are given), so that the lines kept back belong
+// to one run of "Traite".
+template <class Controles, class Fenetre, class... Donnees>
+void ExecuteSequence(void (*sequence)(ControlesAccueil&), Fenetre& fenetre, Donnees&&... donnees) {
+    Controles controles(fenetre, std::forward<Donnees>(donnees)...);
     sequence(controles);
 }

@@ -5,6 +5,7 @@
 // the build checks the table with the same reading that the tool makes.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -64,14 +65,14 @@ constexpr bool ContientEntree(std::string_view table, std::uint16_t numero) {
 // The number of the first line whose entry's number an earlier entry has;
 // 0 when every number has one entry.
 constexpr int PremiereEntreeEnDouble(std::string_view table) {
+    // One pass, the numbers met so far marked: the compiler's budget of
+    // steps does not run out as the table grows.
+    std::array<bool, 65536> vus{};
     int trouvee = 0;
     ParcourtMessages(table, [&](const LigneMessages& ligne, int numeroLigne) {
         if (ligne.genre != LigneMessages::Genre::Entree) return true;
-        ParcourtMessages(table, [&](const LigneMessages& avant, int numeroAvant) {
-            if (numeroAvant == numeroLigne) return false;
-            if (avant.genre == LigneMessages::Genre::Entree && avant.numero == ligne.numero) trouvee = numeroLigne;
-            return trouvee == 0;
-        });
+        if (vus[ligne.numero]) trouvee = numeroLigne;
+        vus[ligne.numero] = true;
         return trouvee == 0;
     });
     return trouvee;

@@ -45,6 +45,7 @@ inline constexpr std::uint16_t Attention = Entree(2);
 inline constexpr std::uint16_t Bravo = Entree(3);
 inline constexpr std::uint16_t ControleTermine = Entree(4);
 inline constexpr std::uint16_t CopiezResultats = Entree(5);
+inline constexpr std::uint16_t UnSeulFichier = Entree(6);
 inline constexpr std::uint16_t Naissances = Entree(10);
 inline constexpr std::uint16_t Mariages = Entree(11);
 inline constexpr std::uint16_t Deces = Entree(12);
@@ -75,6 +76,13 @@ inline constexpr std::uint16_t CaractereVisible = Entree(225);
 inline constexpr std::uint16_t CaractereParCode = Entree(226);
 inline constexpr std::uint16_t AvantRaison = Entree(227);
 inline constexpr std::uint16_t NomsMois = Entree(231, 11);
+
+// The hint of another convention; the day's short and whole names (the
+// month's and the year's follow each).
+inline constexpr std::uint16_t IndiceCourt = Entree(250);
+inline constexpr std::uint16_t IndiceComplet = Entree(251);
+inline constexpr std::uint16_t LettreJour = Entree(252, 2);
+inline constexpr std::uint16_t NomJour = Entree(255, 2);
 }  // namespace Msg
 
 // The code page in which the table's texts are kept.

@@ -27,13 +27,6 @@ std::int32_t LongueurCaractereA(std::string_view texte, std::int32_t position) {
     return ServicesLocaleCourants().LongueurCaractere(reste) == 2 ? 2 : 1;
 }
 
-// What the pattern says beyond the order of the fields.
-struct LecturesModele {
-    bool EreEnTete = false;    // begins with a lower-case g
-    bool PremiereEre = false;  // or else holds a lower-case e: the first era applies
-    bool NomDuJour = false;    // holds "ddd" on a Far-East system
-};
-
 // Whether the pattern holds a lower-case e, never counting the second byte
 // of a two-byte character.
 bool ContientE(std::string_view modele) {
@@ -43,14 +36,6 @@ bool ContientE(std::string_view modele) {
     return false;
 }
 
-LecturesModele LitModele(std::string_view modele) {
-    LecturesModele lectures;
-    lectures.EreEnTete = !modele.empty() && modele.front() == 'g';
-    lectures.PremiereEre = !lectures.EreEnTete && ContientE(modele);
-    lectures.NomDuJour = ReglagesDate.ExtremeOrient && modele.find("ddd") != std::string_view::npos;
-    return lectures;
-}
-
 // Bytes 0x00 to 0x20 removed from both ends.
 std::string_view SansControles(std::string_view texte) {
     while (!texte.empty() && static_cast<unsigned char>(texte.front()) <= Blanc) texte.remove_prefix(1);
@@ -58,12 +43,12 @@ std::string_view SansControles(std::string_view texte) {
     return texte;
 }
 
-std::int32_t DecalageEreEnTete(std::string_view texte, std::int32_t& position, const LecturesModele& modele) {
-    if (modele.EreEnTete) {
+std::int32_t DecalageEreEnTete(std::string_view texte, std::int32_t& position, const FormeDate& forme) {
+    if (forme.EreEnTete) {
         AvanceAuChiffre(texte, position);
         return DecalageDEre(SansControles(texte.substr(0, static_cast<std::size_t>(position - 1))));
     }
-    return modele.PremiereEre ? ReglagesDate.DecalagesEres[1] : 0;
+    return forme.PremiereEre ? ReglagesDate.DecalagesEres[1] : 0;
 }
 
 // Whether the text at the position begins with the symbol, compared without
@@ -92,10 +77,10 @@ bool Refuse(RaisonRefus* raison, const RaisonRefus& pourquoi) {
 }
 
 // The character at the position, or the end of the text (position 0).
-RaisonRefus CaractereA(MotifRefus motif, std::string_view texte, std::int32_t position) {
+RaisonRefus CaractereA(MotifRefus motif, unsigned char separateur, std::string_view texte, std::int32_t position) {
     RaisonRefus raison;
     raison.Motif = motif;
-    raison.Separateur = ReglagesDate.SeparateurDate;
+    raison.Separateur = separateur;
     if (DansTexte(texte, position)) {
         raison.Position = position;
         raison.Longueur = LongueurCaractereA(texte, position);
@@ -104,25 +89,25 @@ RaisonRefus CaractereA(MotifRefus motif, std::string_view texte, std::int32_t po
 }
 
 // No number where the rang-th one should stand (a text of blanks has none).
-RaisonRefus NombreManquant(std::string_view texte, std::int32_t position, std::uint8_t rang) {
+RaisonRefus NombreManquant(unsigned char separateur, std::string_view texte, std::int32_t position, std::uint8_t rang) {
     if (rang == 1 && texte.find_first_not_of(static_cast<char>(Blanc)) == std::string_view::npos)
-        return CaractereA(MotifRefus::DateVide, texte, 0);
-    RaisonRefus raison = CaractereA(MotifRefus::NombreManquant, texte, position);
+        return CaractereA(MotifRefus::DateVide, separateur, texte, 0);
+    RaisonRefus raison = CaractereA(MotifRefus::NombreManquant, separateur, texte, position);
     raison.Rang = rang;
     return raison;
 }
 
 // No separator after the first number, which ended at finNombre: the end of
 // the text, a digit beyond four significant ones, or another character.
-RaisonRefus SeparateurManquant(std::string_view texte, std::int32_t position, std::int32_t finNombre,
-                               std::uint16_t nombre) {
-    if (!DansTexte(texte, position)) return CaractereA(MotifRefus::NombreSeul, texte, 0);
+RaisonRefus SeparateurManquant(unsigned char separateur, std::string_view texte, std::int32_t position,
+                               std::int32_t finNombre, std::uint16_t nombre) {
+    if (!DansTexte(texte, position)) return CaractereA(MotifRefus::NombreSeul, separateur, texte, 0);
     if (position == finNombre && EstChiffre(OctetA(texte, position))) {
-        RaisonRefus raison = CaractereA(MotifRefus::ChiffreEnTrop, texte, position);
+        RaisonRefus raison = CaractereA(MotifRefus::ChiffreEnTrop, separateur, texte, position);
         raison.Nombre = nombre;
         return raison;
     }
-    return CaractereA(MotifRefus::SeparateurInattendu, texte, position);
+    return CaractereA(MotifRefus::SeparateurInattendu, separateur, texte, position);
 }
 
 // A day that the calendar does not have, with where its year came from.
@@ -187,25 +172,33 @@ void AvanceAuChiffre(std::string_view texte, std::int32_t& position) {
         position += LongueurCaractereA(texte, position);
 }
 
-bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& date, RaisonRefus* raison) {
+FormeDate FormeDesReglages() {
     const std::string_view modele = ReglagesDate.FormatDateCourt.Vue();
-    const TOrdreDate ordre = DeduitOrdreDate(modele);
-    const LecturesModele lectures = LitModele(modele);
-    const unsigned char separateur = ReglagesDate.SeparateurDate;
-    std::int32_t decalageEre = DecalageEreEnTete(texte, position, lectures);
+    FormeDate forme{DeduitOrdreDate(modele), ReglagesDate.SeparateurDate};
+    forme.EreEnTete = !modele.empty() && modele.front() == 'g';
+    forme.PremiereEre = !forme.EreEnTete && ContientE(modele);
+    forme.NomDuJour = ReglagesDate.ExtremeOrient && modele.find("ddd") != std::string_view::npos;
+    return forme;
+}
+
+bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& date, RaisonRefus* raison,
+                 const FormeDate& forme) {
+    const TOrdreDate ordre = forme.Ordre;
+    const unsigned char separateur = forme.Separateur;
+    std::int32_t decalageEre = DecalageEreEnTete(texte, position, forme);
 
     std::uint16_t n1 = 0, n2 = 0, n3 = 0;
     std::uint8_t l1 = 0, l2 = 0, l3 = 0;
-    if (!LitNombre(texte, position, n1, l1)) return Refuse(raison, NombreManquant(texte, position, 1));
+    if (!LitNombre(texte, position, n1, l1)) return Refuse(raison, NombreManquant(separateur, texte, position, 1));
     const std::int32_t finN1 = position;
     if (!LitSeparateur(texte, position, separateur))
-        return Refuse(raison, SeparateurManquant(texte, position, finN1, n1));
-    if (!LitNombre(texte, position, n2, l2)) return Refuse(raison, NombreManquant(texte, position, 2));
+        return Refuse(raison, SeparateurManquant(separateur, texte, position, finN1, n1));
+    if (!LitNombre(texte, position, n2, l2)) return Refuse(raison, NombreManquant(separateur, texte, position, 2));
 
     std::uint16_t annee = 0, mois = 0, jour = 0, anneeTapee = 0;
     OrigineAnnee origine = OrigineAnnee::AnneeCourante;
     if (LitSeparateur(texte, position, separateur)) {
-        if (!LitNombre(texte, position, n3, l3)) return Refuse(raison, NombreManquant(texte, position, 3));
+        if (!LitNombre(texte, position, n3, l3)) return Refuse(raison, NombreManquant(separateur, texte, position, 3));
         std::uint8_t chiffresAnnee = l3;
         switch (ordre) {
         case TOrdreDate::MJA:
@@ -242,7 +235,7 @@ bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& dat
     }
     LitSeparateur(texte, position, separateur);
     SauteBlancs(texte, position);
-    if (lectures.NomDuJour) PasseTexteFinal(texte, position);
+    if (forme.NomDuJour) PasseTexteFinal(texte, position);
     if (ComposeDate(annee, mois, jour, date)) return true;
     return Refuse(raison, HorsCalendrier(annee, mois, jour, origine, anneeTapee));
 }

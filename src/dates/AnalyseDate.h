@@ -11,6 +11,19 @@
 
 enum class TOrdreDate { MJA, JMA, AMJ };
 
+// How a date is read: the order of its numbers, the separator between them,
+// and what the short date pattern adds.
+struct FormeDate {
+    TOrdreDate Ordre = TOrdreDate::MJA;
+    unsigned char Separateur = '/';
+    bool EreEnTete = false;    // the pattern begins with a lower-case g
+    bool PremiereEre = false;  // or else holds a lower-case e: the first era applies
+    bool NomDuJour = false;    // holds "ddd" on a Far-East system
+};
+
+// The form that ReglagesDate's pattern and separator give.
+FormeDate FormeDesReglages();
+
 // The order given by the first of the letters D, E, M, Y (either case) in
 // the pattern; MJA when it has none.
 TOrdreDate DeduitOrdreDate(std::string_view modele);
@@ -29,4 +42,10 @@ void AvanceAuChiffre(std::string_view texte, std::int32_t& position);
 
 // One date from the position, which ends after what was consumed. On a
 // refusal, raison (when given) receives why.
-bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& date, RaisonRefus* raison = nullptr);
+bool AnalyseDate(std::string_view texte, std::int32_t& position, TDateSerie& date, RaisonRefus* raison = nullptr,
+                 const FormeDate& forme = FormeDesReglages());
+
+// The verdict of TenteReconnaitDate on the whole text when read in the given
+// form instead of the regional settings' (the century window, the clock and
+// the rest of the settings as they are).
+bool EstDateSous(const FormeDate& forme, std::string_view texte);

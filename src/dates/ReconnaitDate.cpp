@@ -7,7 +7,9 @@
 
 #include <limits>
 
-bool TenteReconnaitDate(std::string_view texte, TDateSerie& date, RaisonRefus* raison) {
+namespace {
+
+bool ReconnaitSous(const FormeDate& forme, std::string_view texte, TDateSerie& date, RaisonRefus* raison) {
     if (raison != nullptr) *raison = {};
     if (texte.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
         if (raison != nullptr) raison->Motif = MotifRefus::TexteTropLong;
@@ -15,7 +17,7 @@ bool TenteReconnaitDate(std::string_view texte, TDateSerie& date, RaisonRefus* r
     }
     std::int32_t position = 1;
     TDateSerie lue = 0;
-    if (!AnalyseDate(texte, position, lue, raison)) return false;
+    if (!AnalyseDate(texte, position, lue, raison, forme)) return false;
     if (static_cast<std::size_t>(position) <= texte.size()) {
         if (raison != nullptr) {
             raison->Motif = MotifRefus::TexteEnTrop;
@@ -26,6 +28,17 @@ bool TenteReconnaitDate(std::string_view texte, TDateSerie& date, RaisonRefus* r
     }
     date = lue;
     return true;
+}
+
+}  // namespace
+
+bool TenteReconnaitDate(std::string_view texte, TDateSerie& date, RaisonRefus* raison) {
+    return ReconnaitSous(FormeDesReglages(), texte, date, raison);
+}
+
+bool EstDateSous(const FormeDate& forme, std::string_view texte) {
+    TDateSerie date = 0;
+    return ReconnaitSous(forme, texte, date, nullptr);
 }
 
 TDateSerie ReconnaitDate(const Texte& texte) {

@@ -14,9 +14,12 @@
 
 #include "commun/Texte.h"
 #include "commun/TexteMixte.h"
+#include "depart/AutreConvention.h"
 #include "platform/fichiers/NomFichier.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 
 class ControlesAccueil {
 public:
@@ -26,6 +29,11 @@ public:
     // FileNameOpenDialog then gives as a full path.
     virtual bool ExecuteOpenDialog() = 0;
     virtual NomFichier FileNameOpenDialog() = 0;
+    // The files a user gave otherwise than through the dialog (on the
+    // command line, by a drop): how many, and the dialog taken as confirmed
+    // on the first (FileNameOpenDialog then gives its full path).
+    virtual std::size_t NombreFichiersDonnes() { return 0; }
+    virtual void ConfirmeFichierDonne() {}
 
     virtual void MontreEntree(bool visible) = 0;
     // Resizes the report box; its top left corner stays at (0, 0).
@@ -37,6 +45,12 @@ public:
     virtual void AjouteLigneEntree(const Texte& ligne) = 0;
     // Puts every line kept back into the box (may fail as AjouteLigneEntree).
     virtual void VerseLignesEntree() {}
+    // A check starts: the report lines it adds are explained later under
+    // the regional settings of now.
+    virtual void DebuteRapport() {}
+
+    // The hint of another convention in the status bar; none clears it.
+    virtual void MontreIndice(const std::optional<IndiceConvention>&) {}
 
     virtual void MontreProgression(bool visible) = 0;
     // EInvalidOperation when below the bar's minimum; nothing changes then.

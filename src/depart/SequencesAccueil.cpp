@@ -3,6 +3,7 @@
 
 #include "commun/DrapeauxBoite.h"
 #include "commun/Messages.h"
+#include "depart/AutreConvention.h"
 #include "depart/Depart.h"
 #include "depart/Survol.h"
 #include "depart/Verification.h"
@@ -52,33 +53,57 @@ void VerifieSurControles(ControlesAccueil& controles) {
     controles.VerseLignesEntree();
 }
 
+// The survey of the file the dialog was confirmed on.
+void SurvoleFichierChoisi(ControlesAccueil& controles) {
+    controles.MontreEntree(false);
+    controles.MontreProgression(false);
+    SurvoleExport(controles.FileNameOpenDialog());
+    if (!PorteLaMarque()) {
+        controles.AfficheMessage(ChaineRessource(Msg::PasUnExport), ChaineRessource(Msg::Attention),
+                                 Boite::Ok | Boite::IconeStop);
+        controles.DemandeFin();
+    }
+    DecoupeEntete();
+    controles.FixeTexteChampType(ChoisitTypeActes());
+    controles.FixeTexteChampNombre(Texte(std::to_string(NbLignes)));
+    controles.FixeMaxProgression(NbLignes);
+}
+
+// The last step of "Ouvre", whether a file was chosen or not.
+void VideRapport(ControlesAccueil& controles) {
+    controles.VideEntree();
+    controles.MontreIndice(std::nullopt);
+}
+
 }  // namespace
 
 void SequenceOuvre(ControlesAccueil& controles) {
-    if (controles.ExecuteOpenDialog()) {
-        controles.MontreEntree(false);
-        controles.MontreProgression(false);
-        SurvoleExport(controles.FileNameOpenDialog());
-        if (!PorteLaMarque()) {
-            controles.AfficheMessage(ChaineRessource(Msg::PasUnExport), ChaineRessource(Msg::Attention),
-                                     Boite::Ok | Boite::IconeStop);
-            controles.DemandeFin();
-        }
-        DecoupeEntete();
-        controles.FixeTexteChampType(ChoisitTypeActes());
-        controles.FixeTexteChampNombre(Texte(std::to_string(NbLignes)));
-        controles.FixeMaxProgression(NbLignes);
+    if (controles.ExecuteOpenDialog()) SurvoleFichierChoisi(controles);
+    VideRapport(controles);
+}
+
+void SequenceOuvreDonnes(ControlesAccueil& controles) {
+    const std::size_t nombre = controles.NombreFichiersDonnes();
+    if (nombre > 1) {
+        controles.AfficheMessage(ChaineRessource(Msg::UnSeulFichier), ChaineRessource(Msg::Attention),
+                                 Boite::Ok | Boite::IconeStop);
+        return;
     }
-    controles.VideEntree();
+    if (nombre == 0) return;
+    controles.ConfirmeFichierDonne();
+    SurvoleFichierChoisi(controles);
+    VideRapport(controles);
 }
 
 void SequenceTraite(ControlesAccueil& controles) {
     DebuteVerification();
+    controles.DebuteRapport();
     controles.MontreEntree(false);
     controles.DimensionneEntree(LargeurRapportReduit, HauteurRapportReduit);
     controles.MontreProgression(true);
     VerifieSurControles(controles);
     FermeExport();
+    controles.MontreIndice(IndiceAutreConvention());
     if (DatesRefusees()) {
         controles.DimensionneEntree(LargeurRapportOuvert, HauteurRapportOuvert);
         controles.MontreEntree(true);

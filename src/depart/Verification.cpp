@@ -2,13 +2,17 @@
 #include "depart/Verification.h"
 
 #include "dates/ReconnaitDate.h"
+#include "depart/AutreConvention.h"
 #include "depart/Depart.h"
 
 namespace {
 const Texte SeparateurRapport(" : ");
 }  // namespace
 
-void DebuteVerification() { NbErreurs = 1; }
+void DebuteVerification() {
+    NbErreurs = 1;
+    DebuteConventions();
+}
 
 void LitEnregistrement(ChampsLus champs) {
     LitLigne(FichierExport, Ligne);
@@ -44,6 +48,7 @@ void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus cham
             observateur.AjouteLigneRapport(LigneRapport());
             // 1 + 2^31 - 1 refusals would pass the 32-bit range: it wraps.
             NbErreurs = static_cast<std::int32_t>(static_cast<std::uint32_t>(NbErreurs) + 1u);
+            NoteDateRefusee(Champ[ChampDate].Vue());
         }
     }
 }

@@ -39,7 +39,8 @@ enum class ChampsLus {
     DuRapport,
 };
 
-// Sets NbErreurs to 1, before the first record.
+// Sets NbErreurs to 1, before the first record, and starts counting the
+// refused dates that another convention would accept (AutreConvention.h).
 void DebuteVerification();
 
 // Reads the next line into Ligne and cuts it into the fields asked for.
@@ -53,7 +54,8 @@ bool DateValide(const Texte& texte, RaisonRefus* raison = nullptr);
 // Champ[ChampReference], " : ", Champ[ChampDate].
 Texte LigneRapport();
 
-// Reads and checks the NbLignes records, from the reader's current line on.
+// Reads and checks the NbLignes records, from the reader's current line on;
+// each refused date is noted for the hint of another convention.
 // When raison is given, it holds the reason of each refused date while the
 // observer is told of that date.
 void VerifieEnregistrements(ObservateurVerification& observateur, ChampsLus champs = ChampsLus::DuType,

@@ -8,6 +8,7 @@
 #include "commun/Messages.h"
 #include "dates/RaisonRefus.h"
 #include "dates/ReconnaitDate.h"
+#include "depart/AutreConvention.h"
 #include "depart/Depart.h"
 #include "depart/Survol.h"
 #include "depart/Verification.h"
@@ -92,6 +93,7 @@ public:
     void Fin(const Texte&) override {
         sorties_.rapport.flush();
         Message(ChaineRessource(DatesRefusees() ? Msg::CopiezResultats : Msg::ControleTermine));
+        if (const auto indice = IndiceAutreConvention()) Message(indice->Complet);
     }
     void Echec(const TexteMixte& message) override {
         sorties_.rapport.flush();
@@ -124,11 +126,15 @@ public:
         Ecrit(objet);
     }
     void Fin(const Texte& typeActes) override {
-        Ecrit({{"objet", "bilan"},
-               {"fichier", nom_},
-               {"actes", Utf8(typeActes)},
-               {"nb_actes", NbLignes},
-               {"nb_refusees", NombreDeRefus()}});
+        Json bilan{{"objet", "bilan"},
+                   {"fichier", nom_},
+                   {"actes", Utf8(typeActes)},
+                   {"nb_actes", NbLignes},
+                   {"nb_refusees", NombreDeRefus()}};
+        if (const auto indice = IndiceAutreConvention())
+            bilan["autre_convention"] = {
+                {"forme", Utf8(indice->Forme)}, {"valides", indice->Valides}, {"message", Utf8(indice->Complet)}};
+        Ecrit(bilan);
     }
     void Echec(const TexteMixte& message) override {
         Ecrit({{"objet", "bilan"}, {"fichier", nom_}, {"echec", Utf8(message)}});

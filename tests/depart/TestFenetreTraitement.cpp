@@ -4,6 +4,7 @@
 // kept from the application, so that every case runs as the first would.
 #include "application/ApplicationDeTest.h"
 #include "application/BoitesRepondues.h"
+#include "application/InfobulleSousLePointeur.h"
 #include "application/qt/Accueil.h"
 #include "application/qt/TexteQt.h"
 #include "depart/Depart.h"
@@ -11,6 +12,7 @@
 #include "support/ReglagesFrancais.h"
 #include "support/ServicesFichiersSimules.h"
 
+#include <QMimeData>
 #include <QTest>
 
 #include <memory>
@@ -22,6 +24,10 @@ const BoiteVue Termine{QStringLiteral("Contrôle terminé !"), Bravo, 0x40};
 const BoiteVue Copiez{QStringLiteral("Copiez les résultats !"), Bravo, 0x40};
 const BoiteVue PasUnExport{QStringLiteral("Ce n'est pas un fichier export de Tabrenn 3!"),
                            QStringLiteral("Attention !"), 0x10};
+
+const BoiteVue UnSeulFichier{QStringLiteral("Un seul fichier à la fois : donnez ou déposez un seul fichier export "
+                                            "de Tabrenn 3."),
+                             QStringLiteral("Attention !"), 0x10};
 
 BoiteVue Echec(const QString& message) { return {message, SystemeVersQString(Application->TitreApplication()), 0x10}; }
 
@@ -198,12 +204,15 @@ private slots:
         QCOMPARE(Rapport(), QString("a : 1850\n"));
     }
 
+    // The hint of another convention goes with the report.
     void AnnulerApresUnControleVideLeRapportSeulement() {
-        OuvreFichier(Export({LigneExport("a", "1850")}));
+        OuvreFichier(Export(std::vector<std::string>(20, LigneExport("a", "1850-05-12"))));
         Traite();
+        QCOMPARE(accueil_->BarreEtat->Panneaux()[0].Texte, QString("a-m-j ? 100 % des refus"));
         Application->RepondeurDialogue = [](const QString&) { return std::optional<QString>(); };
         accueil_->BoutonOuvre->click();
         QCOMPARE(Rapport(), QString());
+        QCOMPARE(accueil_->BarreEtat->Panneaux()[0].Texte, QString());
         QVERIFY(accueil_->Entree->isVisible());
         QCOMPARE(accueil_->Entree->size(), QSize(441, 161));
         QCOMPARE(accueil_->ChampType->text(), QString("Naissances"));
@@ -280,6 +289,70 @@ private slots:
         QCOMPARE(accueil_->ChampType->text(), type);
         QCOMPARE(accueil_->ChampNombre->text(), nombre);
         QVERIFY(FinDemandee());
+    }
+
+    // Files given at start and dropped on the window: one is opened as the
+    // dialog would open it, a missing one fails as there, two are refused.
+    void FichiersDonnes_data() {
+        QTest::addColumn<int>("fichiers");  // 0: one, missing
+        QTest::addColumn<bool>("depot");
+        for (const bool depot : {false, true})
+            for (const int fichiers : {0, 1, 2})
+                QTest::addRow("%d %s", fichiers, depot ? "déposés" : "au démarrage") << fichiers << depot;
+    }
+
+    void FichiersDonnes() {
+        QFETCH(int, fichiers);
+        QFETCH(bool, depot);
+        const std::string chemin = dossier_->Ecrit("export.txt", Export(VingtCinqLignes("N", 30)));
+        const std::vector<NomFichier> noms(fichiers == 2 ? 2 : 1,
+                                           NomFichier(fichiers == 0 ? chemin + ".absent" : chemin));
+        QMimeData donnees;
+        for (const NomFichier& nom : noms)
+            donnees.setUrls(donnees.urls() << QUrl::fromLocalFile(QString::fromStdString(nom.Octets())));
+        QDragEnterEvent entree({200, 80}, Qt::CopyAction, &donnees, Qt::LeftButton, {});
+        QDropEvent lache(QPointF(200, 80), Qt::CopyAction, &donnees, Qt::LeftButton, {});
+        QVERIFY(accueil_->acceptDrops() && !accueil_->Entree->viewport()->acceptDrops());
+        if (depot) {
+            QApplication::sendEvent(accueil_.get(), &entree);
+            QApplication::sendEvent(accueil_.get(), &lache);
+        } else {
+            accueil_->OuvreAuDemarrage(noms);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(accueil_->ChampNombre->text(), QString(fichiers == 1 ? "25" : ""));
+        if (fichiers == 1) Traite();
+        VerifieBoites({fichiers == 0 ? Echec("Fichier introuvable.") : fichiers == 1 ? Copiez : UnSeulFichier});
+        QCOMPARE(Rapport(), QString(fichiers == 1 ? "ref4 : 31/02/1850\nref17 : 1850\n" : ""));
+    }
+
+    // The reason follows each line as it stands in the box (edited,
+    // removed), and never comes from another line: two records that wrote
+    // the same text, their dates beginning at different places, give none.
+    void RaisonDesLignesCommeEllesSontDansLaBoite() {
+        OuvreFichier(
+            Export({LigneExport("a", "1850"), LigneExport("b : c", "31/02/1850"), LigneExport("f", "12/13/1850"),
+                    LigneExport("d : e", "1850"), LigneExport("d", "e : 1850")}));
+        Traite();
+        TRichEdit& entree = *accueil_->Entree;
+        const auto raisons = [&entree] {
+            QStringList liste;
+            for (int ligne = 0; ligne < entree.document()->blockCount(); ++ligne)
+                liste << InfobulleSousLePointeur(entree, ligne);
+            return liste;
+        };
+        const QString mois13 = "le mois 13 n'existe pas : il n'y en a que 12";
+        QCOMPARE(raisons(),
+                 QStringList({"un seul nombre (une année seule ?) : il en faut au moins deux, séparés par « / »",
+                              "le 31 février 1850 n'existe pas : ce mois n'a que 28 jours", mois13, "", "", ""}));
+        QTextCursor curseur(entree.document());
+        curseur.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        curseur.insertText("a : 29/02/1900");
+        curseur.movePosition(QTextCursor::NextBlock);
+        curseur.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        curseur.removeSelectedText();
+        QCOMPARE(raisons(), QStringList({"le 29 février 1900 n'existe pas : 1900 n'est pas une année bissextile",
+                                         mois13, "", "", ""}));
     }
 
     void FichierVideAuPremierOuvre() {

@@ -1,6 +1,7 @@
 // The check of "Traite" over real files: the report, its order, the fields
 // per kind, the progress calls, and the input/output failures.
 #include "commun/Exceptions.h"
+#include "depart/AutreConvention.h"
 #include "depart/EtatPropre.h"
 #include "depart/SequencesAccueil.h"
 #include "depart/Survol.h"
@@ -219,6 +220,32 @@ TEST_F(TestVerification, UnRapportPleinArreteSansCompterLaLigneRefusee) {
     EXPECT_EQ(observateur_.rapport, (std::vector<Texte>{Texte("ref4 : 31/02/1850")}));
     EXPECT_EQ(NbErreurs, 2);
     EXPECT_EQ(observateur_.positions.back(), 16);
+}
+
+// At least 20 refused dates, more than half of them valid under one other
+// convention; on a tie, the settings' own order.
+TEST_F(TestVerification, IndiceDUneAutreConventionSelonLesDatesRefusees) {
+    const struct {
+        std::vector<std::pair<std::size_t, std::string>> dates;
+        std::string court;
+    } cas[] = {
+        {{{19, "1850-05-12"}}, "aucun"},
+        {{{20, "1850-05-12"}}, "a-m-j ? 100 % des refus"},
+        {{{10, "1850-05-12"}, {10, "1850"}}, "aucun"},
+        {{{11, "1850.05.12"}, {9, "1850"}}, "a.m.j ? 55 % des refus"},
+        {{{20, "12/31/1850"}}, "m/j/a ? 100 % des refus"},
+        {{{20, "05-12-1850"}, {1, "1850-05-12"}}, "j-m-a ? 95 % des refus"},
+        {{{30, "12/05/1850"}, {20, "1850"}}, "aucun"},
+    };
+    for (const auto& [dates, court] : cas) {
+        ReinitialiseDepart();
+        std::vector<std::string> lignes;
+        for (const auto& [nombre, date] : dates) lignes.insert(lignes.end(), nombre, LigneExport("r", date));
+        Ouvre(Export(lignes));
+        Traite();
+        const auto indice = IndiceAutreConvention();
+        EXPECT_EQ(indice ? indice->Court.Octets() : "aucun", court) << dates.front().second;
+    }
 }
 
 struct CasDate {

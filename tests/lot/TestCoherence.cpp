@@ -1,9 +1,12 @@
 // The window (offscreen) and controle-dates-lot over the same exports, under
-// the same real French locale and clock: the same report, line for line.
+// the same real French locale and clock: the same report, line for line, the
+// same reason of each refused date (the window's under the pointer resting
+// on its line), and the same hint of another convention.
 #include "LanceProgramme.h"
 
 #include "application/ApplicationDeTest.h"
 #include "application/BoitesRepondues.h"
+#include "application/InfobulleSousLePointeur.h"
 #include "application/qt/Accueil.h"
 #include "dates/ChargeReglagesDate.h"
 #include "depart/Depart.h"
@@ -11,7 +14,10 @@
 
 #include <QTest>
 
+#include <nlohmann/json.hpp>
+
 #include <random>
+#include <sstream>
 
 Q_DECLARE_METATYPE(std::string)
 
@@ -56,6 +62,13 @@ private slots:
         QTest::newRow("Ctrl-Z") << Export({LigneExport("a", "1850")}) + "\x1A" + Export({LigneExport("b", "1851")});
         for (unsigned graine = 1; graine <= 4; ++graine)
             QTest::newRow(("aléatoire " + std::to_string(graine)).c_str()) << ExportAleatoire(graine);
+        std::vector<std::string> raisons;
+        for (const char* date : {"", "1850", "12-05-1850", "No\xEBl", "\t1/1/1850", "12/", "12//05/1850",
+                                 "12345/05/1850", "12/05/1850 10:00", "00/01/1850", "01/00/1850", "12/13/1850",
+                                 "31/04/1850", "29/02/1900", "29/02/75", "1/1/00000", "12 : 05"})
+            raisons.push_back(LigneExport("r : " + std::to_string(raisons.size()), date));
+        QTest::newRow("une raison de chaque sorte") << Export(raisons);
+        QTest::newRow("année-mois-jour") << Export(std::vector<std::string>(25, LigneExport("r", "1850-05-12")));
     }
 
     void MemeRapport() {
@@ -81,6 +94,16 @@ private slots:
         const ResultatProgramme compagnon = LanceProgramme(CHEMIN_COMPAGNON, {chemin}, {"LC_ALL=fr_FR.UTF-8"});
         QCOMPARE(rapport, QString::fromUtf8(compagnon.sortie));
         QCOMPARE(compagnon.statut, rapport.isEmpty() ? 0 : 1);
+
+        std::istringstream json(LanceProgramme(CHEMIN_COMPAGNON, {"--json", chemin}, {"LC_ALL=fr_FR.UTF-8"}).sortie);
+        nlohmann::json objet;
+        int rang = 0;
+        for (std::string ligne;
+             std::getline(json, ligne) && (objet = nlohmann::json::parse(ligne))["raison"].is_string();)
+            QCOMPARE(InfobulleSousLePointeur(*accueil.Entree, rang++), QString::fromStdString(objet["raison"]));
+        const auto& autre = objet["autre_convention"];
+        QCOMPARE(accueil.BarreEtat->Panneaux()[0].Infobulle,
+                 QString::fromStdString(autre.is_null() ? "" : autre["message"].get<std::string>()));
     }
 };
 

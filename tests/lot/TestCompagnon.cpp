@@ -282,6 +282,20 @@ TEST(CompagnonOptions, JsonUnObjetParRefusPuisUnBilanParFichier) {
     EXPECT_EQ(objets[2], nlohmann::json({{"objet", "bilan"}, {"fichier", absent}, {"echec", "Fichier introuvable."}}));
 }
 
+// An export written year-month-day and checked under French settings: the
+// summary says so, in text and in JSON.
+TEST(CompagnonOptions, BilanDUnExportEnAnneeMoisJour) {
+    DossierTemporaire dossier;
+    const std::string chemin =
+        dossier.Ecrit("export.txt", Export(std::vector<std::string>(1234, LigneExport("r", "1850-05-12"))));
+    const std::string phrase =
+        "1 234 dates refusées sur 1 234 seraient valides en année-mois-jour : le fichier "
+        "suit-il d'autres réglages régionaux ?";
+    EXPECT_TRUE(Compagnon({chemin}).erreurs.ends_with("Copiez les résultats !\n" + phrase + "\n"));
+    EXPECT_EQ(LignesJson(Compagnon({"--json", chemin}).sortie).back()["autre_convention"],
+              nlohmann::json({{"forme", "a-m-j"}, {"valides", 1234}, {"message", phrase}}));
+}
+
 TEST(CompagnonDate, PourquoiEtJson) {
     const ResultatProgramme texte = Compagnon({"--date", "--pourquoi", "12/05/1850", "0/1/1850"});
     EXPECT_EQ(texte.sortie, "1850-05-12\n'0/1/1850' n'est pas une date correcte — le jour 0 n'existe pas\n");

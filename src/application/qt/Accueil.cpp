@@ -9,8 +9,10 @@
 #include "application/qt/controles/DecodeJpeg.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QIcon>
+#include <QMimeData>
 
 namespace {
 
@@ -37,9 +39,11 @@ TAccueil::TAccueil(QWidget* parent) : QWidget(parent) {
     move(PositionEcran);
     DonneApparence();
     DonneImages();
-    BarreEtat->FixePanneaux({{PanneauxBarreEtat::LargeurVide, {}},
-                             {PanneauxBarreEtat::LargeurCredit, QString::fromUtf8(PanneauxBarreEtat::TexteCredit)}});
+    BarreEtat->FixePanneaux(
+        {{PanneauxBarreEtat::LargeurVide, {}, {}},
+         {PanneauxBarreEtat::LargeurCredit, QString::fromUtf8(PanneauxBarreEtat::TexteCredit), {}}});
     RelieBoutons();
+    PrendLesDepots();
 }
 
 void TAccueil::DonneApparence() {
@@ -91,4 +95,36 @@ void TAccueil::resizeEvent(QResizeEvent* evenement) {
     // The status bar lies along the bottom over the whole width.
     BarreEtat->setGeometry(0, height() - BarreEtat->height(), width(), BarreEtat->height());
     QWidget::resizeEvent(evenement);
+}
+
+void TAccueil::PrendLesDepots() {
+    // A control that took a drop would insert the file's name as text.
+    for (QWidget* controle : findChildren<QWidget*>()) controle->setAcceptDrops(false);
+    setAcceptDrops(true);
+}
+
+namespace {
+
+// The local files a drop carries, as their paths' own bytes; none when it
+// carries anything else.
+std::vector<NomFichier> FichiersDeposes(const QMimeData& donnees) {
+    std::vector<NomFichier> noms;
+    for (const QUrl& adresse : donnees.urls()) {
+        if (!adresse.isLocalFile()) return {};
+        noms.emplace_back(QFile::encodeName(adresse.toLocalFile()).toStdString());
+    }
+    return noms;
+}
+
+}  // namespace
+
+void TAccueil::dragEnterEvent(QDragEnterEvent* evenement) {
+    if (!FichiersDeposes(*evenement->mimeData()).empty()) evenement->acceptProposedAction();
+}
+
+void TAccueil::dropEvent(QDropEvent* evenement) {
+    const std::vector<NomFichier> noms = FichiersDeposes(*evenement->mimeData());
+    if (noms.empty()) return;
+    evenement->acceptProposedAction();
+    OuvreFichiersDonnes(noms);
 }

@@ -17,12 +17,21 @@
 // A click on a button runs its handler guarded: a failure that escapes it
 // is shown by the application object and the window waits for the next
 // action. Closing the window asks to end the run, as "Quitte" does.
+//
+// Files come in otherwise than through "Ouvre" too: those given on the
+// command line at the first turn of the event loop, and those dropped on the
+// window (the window takes every drop of files, its controls none), through
+// Qt's ordinary drop events; each time, "Ouvre" as if the dialog had been
+// confirmed on the file.
 #pragma once
 
 #include "application/qt/controles/TOpenDialog.h"
+#include "commun/Texte.h"
 #include "ui_Accueil.h"
 
 #include <QWidget>
+
+#include <vector>
 
 class TAccueil : public QWidget, public Ui::Accueil {
     Q_OBJECT
@@ -36,12 +45,20 @@ public:
     void BoutonTraiteClick(QObject* Sender);
     void BoutonQuiteClick(QObject* Sender);
 
+    // Files given otherwise than through the dialog (paths' own bytes):
+    // opened now, or at the first turn of the event loop.
+    void OuvreFichiersDonnes(const std::vector<NomFichier>& noms);
+    void OuvreAuDemarrage(const std::vector<NomFichier>& noms);
+
 protected:
     void closeEvent(QCloseEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
+    void dragEnterEvent(QDragEnterEvent* evenement) override;
+    void dropEvent(QDropEvent* evenement) override;
 
 private:
     void DonneApparence();
     void DonneImages();
     void RelieBoutons();
+    void PrendLesDepots();
 };

@@ -1,6 +1,6 @@
 // The main window: its build from the layout, its drawing, the buttons'
-// mouse handling, the colours of its fields, the tab order and focus, and
-// the "Quitte" handler.
+// mouse handling, the colours of its fields, the tab order and focus, the
+// tooltips, and the "Quitte" handler.
 #include "application/win32/Accueil.h"
 
 #include "DispositionAccueil.h"
@@ -13,11 +13,13 @@
 
 #include <commctrl.h>
 #include <richedit.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -75,6 +77,8 @@ TAccueil::TAccueil()
     CreeFenetre();
     CreeControles();
     CreeInfobulles();
+    // Files dropped on any part of the window come to it.
+    DragAcceptFiles(fenetre_, TRUE);
     Application->FixeFenetrePrincipale(*this);
 }
 
@@ -185,13 +189,28 @@ void TAccueil::CreeInfobulles() {
          {std::pair{BoutonOuvre.get(), "BoutonOuvre"}, std::pair{BoutonTraite.get(), "BoutonTraite"},
           std::pair{BoutonQuite.get(), "BoutonQuite"}})
         infobulles_->AjouteZone(bouton->Place(), Dispose(nom).Hint);
-    const std::pair<HWND, const char*> fenetres[] = {{Memo, "Memo"},
-                                                     {BarreEtat, "BarreEtat"},
-                                                     {ChampType, "ChampType"},
-                                                     {ChampNombre, "ChampNombre"},
-                                                     {Progression->Handle(), "Progression"},
-                                                     {Entree->Handle(), "Entree"}};
+    const std::pair<HWND, const char*> fenetres[] = {
+        {Memo, "Memo"}, {ChampType, "ChampType"}, {ChampNombre, "ChampNombre"}, {Progression->Handle(), "Progression"}};
     for (const auto& [controle, nom] : fenetres) infobulles_->AjouteControle(controle, Dispose(nom).Hint);
+    infobulles_->AjouteControleSelonPosition(BarreEtat, Dispose("BarreEtat").Hint,
+                                             [this](POINT point) { return InfobulleBarreEtat(point); });
+    infobulles_->AjouteControleSelonPosition(Entree->Handle(), Dispose("Entree").Hint,
+                                             [this](POINT point) { return InfobulleRapport(point); });
+}
+
+std::wstring TAccueil::InfobulleRapport(POINT point) const {
+    return Large(Entree->Raisons.Raison(Entree->LigneA(point)));
+}
+
+std::wstring TAccueil::InfobulleBarreEtat(POINT point) const {
+    RECT panneau{};
+    SendMessageA(BarreEtat, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&panneau));
+    return PtInRect(&panneau, point) ? indice_ : std::wstring();
+}
+
+void TAccueil::MontreIndice(const Texte& court, const Texte& complet) {
+    indice_ = Large(complet);
+    SendMessageW(BarreEtat, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Large(court).c_str()));
 }
 
 void TAccueil::BoutonQuiteClick(TSpeedButton*) { Application->DemandeFin(); }
@@ -247,6 +266,11 @@ LRESULT TAccueil::TraiteMessage(UINT message, WPARAM w, LPARAM l) {
         // The status bar lies along the bottom over the whole width.
         SendMessageA(BarreEtat, WM_SIZE, 0, 0);
         break;
+    case WM_NOTIFY:
+        if (infobulles_ && infobulles_->Notification(*reinterpret_cast<NMHDR*>(l))) return 0;
+        break;
+    case WM_DROPFILES: Depose(reinterpret_cast<HDROP>(w)); return 0;
+    case MessageFichiersDonnes: OuvreFichiersDonnes(std::exchange(donnesAuDemarrage_, {})); return 0;
     case WM_ACTIVATE: Active(LOWORD(w) != WA_INACTIVE); return 0;
     case WM_CLOSE: Application->DemandeFin(); return 0;
     case WM_SYSCOMMAND:

@@ -14,6 +14,14 @@
 // Every message is handled under the application's guard: a failure that
 // escapes a handler is shown and the window waits for the next action.
 // Closing the window asks to end the run, as "Quitte" does.
+//
+// Files come in otherwise than through "Ouvre" too, their names in UTF-16:
+// those given on the command line, at the first turn of the event loop, and
+// those dropped on the window (WM_DROPFILES, delivered by the event loop as
+// any message); each time, "Ouvre" as if the dialog had been confirmed on
+// the file. The pointer resting on a line of the report shows why its date
+// was refused, and on the status bar's first panel the hint of another
+// convention that it holds after a check.
 #pragma once
 
 #include "application/win32/Application.h"
@@ -27,6 +35,8 @@
 #include "application/win32/controles/TSpeedButton.h"
 
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <memory>
 #include <string>
@@ -64,6 +74,14 @@ public:
     // Replaces the whole text of a field by a text of the tool's own and
     // shows it.
     static void FixeTexte(HWND champ, const Texte& texte);
+    // The hint of another convention in the status bar's first panel (empty
+    // texts: none).
+    void MontreIndice(const Texte& court, const Texte& complet);
+
+    // Files given otherwise than through the dialog: opened now, or at the
+    // first turn of the event loop.
+    void OuvreFichiersDonnes(const std::vector<std::wstring>& noms);
+    void OuvreAuDemarrage(std::vector<std::wstring> noms);
 
 private:
     struct Label {
@@ -71,11 +89,17 @@ private:
         std::wstring Texte;
     };
 
+    // The files given on the command line wait for the first turn of the loop.
+    static constexpr UINT MessageFichiersDonnes = WM_APP + 1;
+
     static LRESULT CALLBACK ProcedureFenetre(HWND fenetre, UINT message, WPARAM w, LPARAM l);
     LRESULT TraiteMessage(UINT message, WPARAM w, LPARAM l);
     void CreeFenetre();
     void CreeControles();
     void CreeInfobulles();
+    std::wstring InfobulleRapport(POINT point) const;
+    std::wstring InfobulleBarreEtat(POINT point) const;
+    void Depose(HDROP depot);
     HWND CreeControle(const wchar_t* classe, const char* nom, DWORD style, DWORD styleEtendu, HFONT police);
     std::unique_ptr<TSpeedButton> CreeBouton(const char* nom, const char* glyph,
                                              void (TAccueil::*gestionnaire)(TSpeedButton*));
@@ -98,6 +122,9 @@ private:
     std::vector<Label> labels_;
     // The credit text that the status bar's owner-drawn panel points to.
     std::wstring credit_;
+    // The whole sentence of the hint in the first panel; empty: none.
+    std::wstring indice_;
+    std::vector<std::wstring> donnesAuDemarrage_;
     std::vector<TSpeedButton*> boutons_;
     std::vector<HWND> ordreTabulation_;
     std::unique_ptr<Infobulles> infobulles_;

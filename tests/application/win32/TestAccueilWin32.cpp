@@ -2,22 +2,28 @@
 // stacking at 96 dots per inch, the scaling rule for other screens, the tab
 // order, the progress bar and the report box over the platform's real
 // controls, the texts read back from them under the run's code page, the
-// current folder kept by the open dialog, and the rich-text control's DLL
-// taken from the system folder only.
+// current folder kept by the open dialog, the rich-text control's DLL
+// taken from the system folder only, the files given at start or dropped,
+// and the reason of each report line with the hint of another convention.
 #include "RepondeurBoites.h"
 #include "application/RapportRetenu.h"
 #include "application/win32/Accueil.h"
 #include "application/win32/Echelle.h"
 #include "application/win32/Processus.h"
+#include "application/win32/TexteLarge.h"
 #include "commun/DrapeauxBoite.h"
 #include "commun/Exceptions.h"
 #include "commun/Messages.h"
-#include "support/DossierTemporaire.h"
+#include "depart/Depart.h"
+#include "depart/OutilsExport.h"
+#include "support/ReglagesFrancais.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <richedit.h>
+#include <shlobj.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -250,6 +256,66 @@ TEST_F(AccueilWin32, LeDialogueDOuvertureRendLeDossierCourant) {
         EXPECT_EQ(std::filesystem::current_path(), ici);
     }
     std::filesystem::current_path(avant);
+}
+
+// A drop of files as the shell makes it: DROPFILES, then each UTF-16 name
+// and a last zero.
+HDROP Depot(const std::vector<std::wstring>& noms) {
+    std::wstring liste;
+    for (const std::wstring& nom : noms) liste += nom + L'\0';
+    const HGLOBAL memoire = GlobalAlloc(GMEM_ZEROINIT, sizeof(DROPFILES) + (liste.size() + 1) * sizeof(wchar_t));
+    auto* depot = static_cast<DROPFILES*>(memoire);
+    *depot = {sizeof(DROPFILES), {}, FALSE, TRUE};
+    std::copy(liste.begin(), liste.end(), reinterpret_cast<wchar_t*>(depot + 1));
+    return static_cast<HDROP>(memoire);
+}
+
+// Files given at start or dropped: one opens as the dialog would open it
+// (its name outside the system's code page too), several are
+// refused; then the reason of each report line under the pointer, however
+// the box wraps it, and the hint of another convention.
+TEST_F(AccueilWin32, FichiersDonnesPuisRaisonDeChaqueLigneEtIndice) {
+    const ReglagesFrancais reglages(2026);
+    ReinitialiseDepart();
+    const DossierTemporaire dossier;
+    std::vector<std::string> lignes(20, LigneExport("r", "1850-05-12"));
+    lignes.push_back(LigneExport(std::string(120, 'x'), "31/02/1850"));
+    const std::wstring chemin = std::filesystem::path(dossier.Ecrit("export.txt", Export(lignes))).wstring();
+    std::filesystem::copy_file(chemin, std::filesystem::path(chemin).parent_path() / L"Łódź.txt");
+    EXPECT_TRUE(GetWindowLongW(accueil_->Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    const struct {
+        std::vector<std::wstring> Noms;
+        bool Depose;
+        std::wstring Boite;
+    } cas[] = {
+        {{chemin + L".absent"}, true, L"Fichier introuvable."},
+        {{chemin, chemin},
+         false,
+         L"Un seul fichier à la fois : donnez ou déposez un seul fichier export de Tabrenn 3."},
+        {{std::filesystem::path(chemin).parent_path() / L"Łódź.txt"}, false, L""},
+        {{chemin}, true, L""},
+    };
+    for (const auto& c : cas) {
+        const RepondeurBoites repondeur(nullptr);
+        if (c.Depose) SendMessageW(accueil_->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(Depot(c.Noms)), 0);
+        else accueil_->OuvreAuDemarrage(c.Noms);
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+        EXPECT_EQ(repondeur.Vues().empty() ? L"" : repondeur.Vues().front().Texte, c.Boite);
+    }
+    EXPECT_EQ(TexteDe(accueil_->ChampNombre), L"21");
+    const RepondeurBoites repondeur(nullptr);
+    accueil_->BoutonTraiteClick(nullptr);
+    wchar_t panneau[64] = {};
+    SendMessageW(accueil_->BarreEtat, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(panneau));
+    EXPECT_STREQ(panneau, L"a-m-j ? 95 % des refus");
+    const auto ligne = [this](LPARAM caractere) {
+        POINTL place{};
+        SendMessageW(accueil_->Entree->Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&place), caractere);
+        return accueil_->Entree->LigneA({place.x + 2, place.y + 2});
+    };
+    EXPECT_EQ(Large(accueil_->Entree->Raisons.Raison(ligne(20 * 15 + 1))),
+              L"le 31 février 1850 n'existe pas : ce mois n'a que 28 jours");
+    EXPECT_EQ(ligne(20 * 15 + 130).Octets(), std::string(120, 'x') + " : 31/02/1850");
 }
 
 // A DLL of the name asked that lies in the current folder is never taken.

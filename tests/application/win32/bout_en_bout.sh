@@ -20,7 +20,10 @@
 #   6. at 120 and 144 dots per inch (Wine's LogPixels), the window scales
 #      its layout by the measured text height of its font; pictures of the
 #      report at both are kept;
-#   7. under the Japanese system code page (932) and French settings: a file
+#   7. started with the export as its argument, "Traite" gives its report;
+#      with a missing file, "Fichier introuvable."; with two files, the
+#      French message.
+#   8. under the Japanese system code page (932) and French settings: a file
 #      in a folder whose letters that code page lacks, « Łódź », whose dates
 #      hold double-byte characters and one ends in a lone lead byte: the
 #      report copied, in Unicode, is field 3, " : ", field 7 of each refused
@@ -146,7 +149,24 @@ for points in "120 546 305" "144 649 362"; do
 done
 points_par_pouce 96
 
-echo "--- 7. un dossier hors de la page de code 932, des dates à deux octets"
+echo "--- 7. l'export donné au démarrage, puis un fichier absent, puis deux fichiers"
+lance "$(winepath -w "$travail/mariages-a-corriger.txt")"
+clique 220 197
+boite_attendue "Bravo !" "Copiez les résultats !"
+rapport_copie "$attendu"
+clique 364 197
+fin_attendue
+for cas in "Controle|Fichier introuvable.|absent.txt" \
+  "Attention !|Un seul fichier à la fois : donnez ou déposez un seul fichier export de Tabrenn 3.|a.txt b.txt"; do
+  IFS='|' read -r titre_boite texte noms <<<"$cas"
+  # shellcheck disable=SC2086
+  lance $noms
+  boite_attendue "$titre_boite" "$texte"
+  clique 364 197
+  fin_attendue
+done
+
+echo "--- 8. un dossier hors de la page de code 932, des dates à deux octets"
 mkdir -p "$travail/Łódź"
 printf 'TABRENNV3;1;%s;Plouha;22;N;%s;;;;;;;;;;;;;;;;;;;;;;;\r\n' 日本太郎 一八五〇年二月三十日 末尾 12/05/1850 x 1850 |
   iconv -t CP932 | sed '$s/1850/1850\x82/' >"$travail/Łódź/m.txt"

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The installer's contents, read without running it (7-Zip lists an NSIS
 # archive and reads a program's resources), so that it is checked on every
-# machine: the two programs, the licence of the logo's decoder and the
-# uninstaller, nothing else; both programs for the build's processor (the
-# 32-bit build's installer is the one users get, and must hold 32-bit
-# programs); each with its manifest (run as the user who starts it, Windows
-# Vista to 11, the window aware of the screen's DPI, the companion not),
-# its French version information, and no ANSI call that names a file among
-# its imports (a name outside the system's code page would not open); the
-# installer asking for no administrator rights.
+# machine: the two programs, the licence of the logo's decoder, the
+# uninstaller, the guide with every picture it shows and the sample exports,
+# nothing else; both programs for the build's processor (the 32-bit
+# installer, for 32-bit Windows, must hold 32-bit programs); each with its
+# manifest (run as the user who starts it, Windows Vista to 11, the window
+# aware of the screen's DPI, the companion not), its French version
+# information, and no ANSI call that names a file among its imports (a name
+# outside the system's code page would not open); the installer asking for
+# no administrator rights.
 # Arguments: the installer, win32 or win64.
 set -euo pipefail
 installeur=$1
@@ -22,8 +23,11 @@ echec() {
 }
 
 contenu=$(7z l -slt "$installeur" | sed -n 's/^Path = //p' | grep -v -e '^\$PLUGINSDIR/' -e "^$installeur\$" | LC_ALL=C sort)
-attendu=$'Controle.exe\nDesinstaller.exe\ncontrole-dates-lot.exe\nlicences/libjpeg-turbo/LICENSE.md\nlicences/libjpeg-turbo/README.ijg'
-[ "$contenu" = "$attendu" ] || echec "contenu de l'installeur : $contenu"
+attendu=$'Controle.exe\nDesinstaller.exe\ncontrole-dates-lot.exe\nexemples/mariages-a-corriger.txt\nexemples/naissances-valides.txt\nguide.html\nlicences/libjpeg-turbo/LICENSE.md\nlicences/libjpeg-turbo/README.ijg'
+[ "$(grep -v '^guide/' <<<"$contenu")" = "$attendu" ] || echec "contenu de l'installeur : $contenu"
+7z x -o"$travail/guide" "$installeur" guide.html 'guide/*' >/dev/null
+bash "$(dirname "$0")/../../documentation/verifie-liens.sh" "$travail/guide" "$travail/guide/guide.html" ||
+  echec "le guide de l'installeur"
 
 case "$architecture" in
 win32) processeur='PE32 executable .* Intel 80386' ;;
@@ -57,4 +61,4 @@ done
 [ "$(niveau_demande "$installeur")" = 'requestedExecutionLevel level="asInvoker"' ] ||
   echec "l'installeur demande : $(niveau_demande "$installeur")"
 echo "L'installeur, sans droits d'administrateur, contient les deux programmes ($architecture)," \
-  "avec manifeste et version, sans appel ANSI de fichier, la licence et le désinstalleur"
+  "avec manifeste et version, sans appel ANSI de fichier, la licence, le désinstalleur et le guide"

@@ -29,10 +29,11 @@ fenetre_nommee() {
   done
 }
 
-# Starts the program; the second program tells the window's caption, its
-# client area's size and where that area lies on the screen.
+# Starts the program with the arguments given; the second program tells the
+# window's caption, its client area's size and where that area lies on the
+# screen.
 lance() {
-  wine "$programme" </dev/null >"$travail/programme.txt" 2>&1 &
+  wine "$programme" "$@" </dev/null >"$travail/programme.txt" 2>&1 &
   pid=$!
   lances+=("$pid")
   fenetre=$(attends fenetre_nommee "$titre")

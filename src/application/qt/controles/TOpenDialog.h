@@ -16,6 +16,9 @@ public:
     using QObject::QObject;
 
     bool Execute();
+    // The dialog taken as confirmed on a file given otherwise (on the command
+    // line, by a drop): FileName becomes its full path.
+    void Confirme(const NomFichier& nom);
     // The full path confirmed last, as the file system's own bytes (never
     // converted to the 8-bit code page, so every name opens); empty at start.
     const NomFichier& FileName() const { return nomFichier_; }

@@ -31,3 +31,13 @@ void TRichEdit::InsereALaFin(const Texte& texte) {
     curseur.movePosition(QTextCursor::End);
     curseur.insertText(SystemeVersQString(texte));
 }
+
+InfobulleSelonPosition::Infobulle TRichEdit::InfobulleA(QPoint point) const {
+    const QPoint dansVue = viewport()->mapFrom(this, point);
+    const QTextBlock ligne = cursorForPosition(dansVue).block();
+    const QRect zone = blockBoundingGeometry(ligne).translated(contentOffset()).toAlignedRect();
+    if (!ligne.isValid() || !zone.contains(dansVue)) return {};
+    const TexteMixte raison = Raisons.Raison(DepuisQString(ligne.text()));
+    if (raison.EstVide()) return {};
+    return {VersQString(raison), zone.translated(viewport()->mapTo(this, QPoint()))};
+}

@@ -21,6 +21,20 @@ void TStatusBar::FixePanneaux(std::vector<Panneau> panneaux) {
     update();
 }
 
+void TStatusBar::FixeTextePanneau(std::size_t i, const QString& texte, const QString& infobulle) {
+    panneaux_.at(i).Texte = texte;
+    panneaux_.at(i).Infobulle = infobulle;
+    update();
+}
+
+InfobulleSelonPosition::Infobulle TStatusBar::InfobulleA(QPoint point) const {
+    for (std::size_t i = 0; i < panneaux_.size(); ++i) {
+        const QRect cadre = RectanglePanneau(i);
+        if (cadre.contains(point)) return {panneaux_[i].Infobulle, cadre};
+    }
+    return {};
+}
+
 QRect TStatusBar::RectanglePanneau(std::size_t i) const {
     int gauche = 0;
     for (std::size_t j = 0; j < i; ++j) gauche += panneaux_[j].Largeur;

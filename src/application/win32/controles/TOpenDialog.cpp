@@ -58,6 +58,13 @@ bool TOpenDialog::Execute(HWND proprietaire) {
             throw Exception(MessageRessource(Msg::DialogueOuverture, {static_cast<std::int32_t>(erreur)}));
         return false;
     }
-    nomFichier_ = NomFichier(Utf8DepuisLarge(nom.c_str()));
+    Confirme(nom.c_str());
     return true;
+}
+
+void TOpenDialog::Confirme(const std::wstring& nom) {
+    std::wstring complet(GetFullPathNameW(nom.c_str(), 0, nullptr, nullptr), L'\0');
+    const DWORD longueur = GetFullPathNameW(nom.c_str(), static_cast<DWORD>(complet.size()), complet.data(), nullptr);
+    complet = longueur > 0 && longueur < complet.size() ? complet.substr(0, longueur) : nom;
+    nomFichier_ = NomFichier(Utf8DepuisLarge(complet));
 }

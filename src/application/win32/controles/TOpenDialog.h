@@ -12,11 +12,17 @@
 
 #include <windows.h>
 
+#include <string>
+
 class TOpenDialog {
 public:
     // True and FileName the full path when the user confirmed a file; false
     // when he cancelled, FileName then keeping its value.
     bool Execute(HWND proprietaire);
+    // The one place where a name the user chose (in the dialog, on the
+    // command line, by a drop), in UTF-16, becomes FileName, the name the
+    // survey is given: its full path, whole.
+    void Confirme(const std::wstring& nom);
     // The path confirmed last, in UTF-8; empty at start.
     const NomFichier& FileName() const { return nomFichier_; }
 

@@ -57,11 +57,49 @@ std::int64_t TRichEdit::Caracteres(const Texte& texte) const {
 bool TRichEdit::FinitParSaut() const {
     const LONG fin = PlaceCaretALaFin();
     if (fin == 0) return true;
+    const std::wstring dernier = Portion(fin - 1, fin);
+    Exige(!dernier.empty(), "EM_GETTEXTRANGE");
+    return dernier.front() == L'\r';
+}
+
+std::wstring TRichEdit::Portion(LONG debut, LONG fin) const {
     // Room for a pair of surrogates, should the control not split one.
-    wchar_t dernier[4] = {};
-    TEXTRANGEW portion{{fin - 1, fin}, dernier};
-    Exige(SendMessageW(controle_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&portion)) > 0, "EM_GETTEXTRANGE");
-    return dernier[0] == L'\r';
+    std::wstring texte(static_cast<std::size_t>(std::max<LONG>(fin - debut, 0)) + 2, L'\0');
+    TEXTRANGEW portion{{debut, fin}, texte.data()};
+    texte.resize(
+        static_cast<std::size_t>(SendMessageW(controle_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&portion))));
+    return texte;
+}
+
+bool TRichEdit::DebuteUneLigne(LONG position) const {
+    if (position == 0) return true;
+    const std::wstring avant = Portion(position - 1, position);
+    return avant.empty() || avant.front() == L'\r';
+}
+
+Texte TRichEdit::LigneA(POINT point) const {
+    const POINTL ici{point.x, point.y};
+    const auto caractere =
+        static_cast<LONG>(SendMessageW(controle_, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&ici)));
+    auto rangee = static_cast<LONG>(SendMessageW(controle_, EM_EXLINEFROMCHAR, 0, caractere));
+    const auto rangees = static_cast<LONG>(SendMessageW(controle_, EM_GETLINECOUNT, 0, 0));
+    const auto debutRangee = [this](LONG r) {
+        return static_cast<LONG>(SendMessageW(controle_, EM_LINEINDEX, static_cast<WPARAM>(r), 0));
+    };
+    LONG debut = debutRangee(rangee);
+    while (rangee > 0 && !DebuteUneLigne(debut)) debut = debutRangee(--rangee);
+    LONG suivante = rangee + 1;
+    while (suivante < rangees && !DebuteUneLigne(debutRangee(suivante))) ++suivante;
+    // The selection stays where the user left it.
+    const LONG derniere = debutRangee(rangees - 1);
+    const LONG fin =
+        suivante < rangees
+            ? debutRangee(suivante)
+            : derniere + static_cast<LONG>(SendMessageW(controle_, EM_LINELENGTH, static_cast<WPARAM>(derniere), 0));
+    std::wstring ligne = Portion(debut, fin);
+    while (!ligne.empty() && (ligne.back() == L'\n' || ligne.back() == L'\r')) ligne.pop_back();
+    // Back in the export's code page, as the check judged it.
+    return DepuisUtf8(Utf8DepuisLarge(ligne), PageDeCodeExport());
 }
 
 void TRichEdit::InsereALaFin(const Texte& texte) {

@@ -14,8 +14,13 @@
 // does not fit whole, or when the control's length after an insertion is not
 // its length before plus the text. The control's own limit is set to the
 // box's capacity, CapaciteRapport unless set.
+//
+// Raisons (application/RaisonsRapport.h) explains each line from its text,
+// which LigneA reads under the pointer: the whole line, however the box
+// wraps it.
 #pragma once
 
+#include "application/RaisonsRapport.h"
 #include "application/RapportRetenu.h"
 #include "commun/Texte.h"
 
@@ -36,6 +41,11 @@ public:
     // The whole text, line breaks as CR LF, as a copy gives it.
     std::wstring Contenu() const;
 
+    RaisonsRapport Raisons;
+    // The text of the line at a point of the box, in the export's code page,
+    // without its line break.
+    Texte LigneA(POINT point) const;
+
     void Vide() override;
     // The position of the end of the text.
     std::int64_t Longueur() const override;
@@ -47,6 +57,11 @@ private:
     void LimiteControle(std::int64_t capacite) override;
     // The position of the end of the text, an empty selection placed there.
     LONG PlaceCaretALaFin() const;
+    // The characters from debut to fin, as the control gives them.
+    std::wstring Portion(LONG debut, LONG fin) const;
+    // Whether a line shown from that position begins a line of the text
+    // (rather than continuing one the box wraps).
+    bool DebuteUneLigne(LONG position) const;
 
     HWND controle_;
 };
