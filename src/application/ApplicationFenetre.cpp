@@ -4,8 +4,10 @@
 #include "application/EchecAAfficher.h"
 #include "commun/MessageErreur.h"
 #include "commun/PageDeCodeExport.h"
+#include "dates/ChargeReglagesDate.h"
 
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -65,4 +67,36 @@ void ApplicationFenetre::GereEchec(std::exception_ptr echec) noexcept {
         // Not even the message could be made: memory ran out.
         SignaleSansBoite("une erreur n'a pas pu être affichée");
     }
+}
+
+void ApplicationFenetre::DebuteAttente() {
+    occupee_ = true;
+    prochainTour_ = {};
+    MontreAttente(true);
+}
+
+void ApplicationFenetre::FinitAttente() noexcept {
+    occupee_ = false;
+    MontreAttente(false);
+    if (std::exchange(reglagesGardes_, false)) RappelleReglages();
+}
+
+void ApplicationFenetre::Respire() {
+    if (!occupee_) return;
+    const auto maintenant = std::chrono::steady_clock::now();
+    if (maintenant < prochainTour_) return;
+    prochainTour_ = maintenant + IntervalleEvenements;
+    PrendEvenementsEnAttente();
+}
+
+SortEvenement ApplicationFenetre::Trie(GenreEvenement genre) {
+    if (!occupee_) return SortEvenement::Traite;
+    const SortEvenement sort = SortPendantAttente(genre);
+    if (sort == SortEvenement::Garde) reglagesGardes_ = true;
+    return sort;
+}
+
+void ApplicationFenetre::ReglagesAnnonces() {
+    if (Trie(GenreEvenement::Reglages) == SortEvenement::Garde) return;
+    if (MajReglagesAuChangement) RechargeReglagesUtilisateur();
 }

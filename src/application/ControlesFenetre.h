@@ -2,7 +2,8 @@
 // windows, over the shared rules of their controls: the report box takes the
 // refused dates by the report rule, kept back while "Traite" runs, and
 // notes what explains its lines; the progress bar follows its rules; the
-// message box and the request to end are the application object's. Each
+// message box, the request to end and the busy window are the application
+// object's. Each
 // window gives the rest, which talks to its toolkit: the open dialog, the
 // files given otherwise, the two fields, the report box's visibility and
 // size, and the status bar's hint.
@@ -46,6 +47,11 @@ public:
     }
     void DemandeFin() override { application_.DemandeFin(); }
 
+    void DebuteAttente() override { application_.DebuteAttente(); }
+    void FinitAttente() noexcept override { application_.FinitAttente(); }
+    void Respire() override { application_.Respire(); }
+    bool Occupee() const { return application_.Occupee(); }
+
 private:
     BoiteRapport& entree_;
     RapportRetenu rapport_;
@@ -56,9 +62,10 @@ private:
 
 // Runs a button's step sequence over a window's controls made for this
 // click (with what else they are given), so that the lines kept back belong
-// to one run of "Traite".
+// to one run of "Traite". While the window is busy, whatever asks for a
+// sequence (a click, a drop) is thrown away.
 template <class Controles, class Fenetre, class... Donnees>
 void ExecuteSequence(void (*sequence)(ControlesAccueil&), Fenetre& fenetre, Donnees&&... donnees) {
     Controles controles(fenetre, std::forward<Donnees>(donnees)...);
-    sequence(controles);
+    if (!controles.Occupee()) sequence(controles);
 }

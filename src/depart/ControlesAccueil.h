@@ -62,6 +62,13 @@ public:
     virtual void FixeTexteChampType(const Texte& texte) = 0;
     virtual void FixeTexteChampNombre(const Texte& texte) = 0;
 
+    // The window is busy while the survey or the check works: from
+    // DebuteAttente to FinitAttente, Respire lets it take its pending events
+    // where the work shows its progress.
+    virtual void DebuteAttente() {}
+    virtual void FinitAttente() noexcept {}
+    virtual void Respire() {}
+
     // The application object's modal message box and request to end.
     virtual int AfficheMessage(const TexteMixte& texte, const TexteMixte& titre, std::uint32_t drapeaux) = 0;
     virtual void DemandeFin() = 0;

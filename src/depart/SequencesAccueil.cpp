@@ -22,8 +22,24 @@ class SuiviSurControles : public ObservateurVerification {
 public:
     explicit SuiviSurControles(ControlesAccueil& controles) : controles_(controles) {}
     void Avance(std::int32_t n) override { controles_.FixePositionProgression(n); }
-    void MontreProgression() override { controles_.RepeintProgression(); }
+    void MontreProgression() override {
+        controles_.RepeintProgression();
+        controles_.Respire();
+    }
     void AjouteLigneRapport(const Texte& ligne) override { controles_.AjouteLigneEntree(ligne); }
+
+private:
+    ControlesAccueil& controles_;
+};
+
+// The window busy for as long as the work under way, whether it ends or
+// fails.
+class Attente {
+public:
+    explicit Attente(ControlesAccueil& controles) : controles_(controles) { controles_.DebuteAttente(); }
+    ~Attente() { controles_.FinitAttente(); }
+    Attente(const Attente&) = delete;
+    Attente& operator=(const Attente&) = delete;
 
 private:
     ControlesAccueil& controles_;
@@ -57,7 +73,10 @@ void VerifieSurControles(ControlesAccueil& controles) {
 void SurvoleFichierChoisi(ControlesAccueil& controles) {
     controles.MontreEntree(false);
     controles.MontreProgression(false);
-    SurvoleExport(controles.FileNameOpenDialog());
+    {
+        const Attente attente(controles);
+        SurvoleExport(controles.FileNameOpenDialog(), {}, [&controles] { controles.Respire(); });
+    }
     if (!PorteLaMarque()) {
         controles.AfficheMessage(ChaineRessource(Msg::PasUnExport), ChaineRessource(Msg::Attention),
                                  Boite::Ok | Boite::IconeStop);
@@ -96,13 +115,16 @@ void SequenceOuvreDonnes(ControlesAccueil& controles) {
 }
 
 void SequenceTraite(ControlesAccueil& controles) {
-    DebuteVerification();
-    controles.DebuteRapport();
-    controles.MontreEntree(false);
-    controles.DimensionneEntree(LargeurRapportReduit, HauteurRapportReduit);
-    controles.MontreProgression(true);
-    VerifieSurControles(controles);
-    FermeExport();
+    {
+        const Attente attente(controles);
+        DebuteVerification();
+        controles.DebuteRapport();
+        controles.MontreEntree(false);
+        controles.DimensionneEntree(LargeurRapportReduit, HauteurRapportReduit);
+        controles.MontreProgression(true);
+        VerifieSurControles(controles);
+        FermeExport();
+    }
     controles.MontreIndice(IndiceAutreConvention());
     if (DatesRefusees()) {
         controles.DimensionneEntree(LargeurRapportOuvert, HauteurRapportOuvert);

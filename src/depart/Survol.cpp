@@ -18,10 +18,10 @@ struct TypeConnu {
 
 }  // namespace
 
-void SurvoleExport(const NomFichier& nom, std::span<unsigned char> tampon) {
+void SurvoleExport(const NomFichier& nom, std::span<unsigned char> tampon, const Pouls& pouls) {
     NbLignes = 0;
     OuvreFichierExport(nom, tampon);
-    CompteLignes();
+    CompteLignes(pouls);
     RembobineExport();
 }
 
@@ -32,8 +32,9 @@ void OuvreFichierExport(const NomFichier& nom, std::span<unsigned char> tampon) 
     ControleES();
 }
 
-void CompteLignes() {
+void CompteLignes(const Pouls& pouls) {
     for (;;) {
+        if (pouls && NbLignes % LignesEntrePouls == 0) pouls();
         const bool fin = FinDeFichier(FichierExport);
         ControleES();
         if (fin) return;

@@ -7,11 +7,17 @@
 #include "platform/fichiers/NomFichier.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
+
+// Called while the lines are counted, every LignesEntrePouls lines: a long
+// count lets its window take its events (application/FenetreOccupee.h).
+using Pouls = std::function<void()>;
+inline constexpr std::int32_t LignesEntrePouls = 1024;
 
 // The survey's start: NbLignes = 0, then the three steps below in their
 // order, so that the file is counted and back at its first line.
-void SurvoleExport(const NomFichier& nom, std::span<unsigned char> tampon = {});
+void SurvoleExport(const NomFichier& nom, std::span<unsigned char> tampon = {}, const Pouls& pouls = {});
 
 // Binds FichierExport to the file and opens it for reading, through the
 // caller's buffer when one is given, else through the reader's own.
@@ -19,7 +25,7 @@ void OuvreFichierExport(const NomFichier& nom, std::span<unsigned char> tampon =
 
 // Reads every line into Ligne, adding 1 to NbLignes for each (the count
 // wraps as a 32-bit value would).
-void CompteLignes();
+void CompteLignes(const Pouls& pouls = {});
 
 // Opens FichierExport again: the next line read is the first of the file.
 void RembobineExport();

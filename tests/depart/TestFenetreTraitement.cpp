@@ -12,6 +12,7 @@
 #include "support/ReglagesFrancais.h"
 #include "support/ServicesFichiersSimules.h"
 
+#include <QCloseEvent>
 #include <QMimeData>
 #include <QTest>
 
@@ -184,6 +185,30 @@ private slots:
         QCOMPARE(accueil_->Progression->Position(), 1);
         VerifieBoites({refus ? Copiez : Termine});
         QVERIFY(!FinDemandee());
+    }
+
+    // While "Traite" works, what the user does is thrown away, then and
+    // afterwards: clicks on "Quitte" and "Ouvre", closing the window, a drop.
+    void RienNAgitPendantLeControle() {
+        OuvreFichier(Export(VingtCinqLignes("N", 30)));
+        int dialogues = 0;
+        Application->RepondeurDialogue = [&](const QString&) { return ++dialogues, std::optional<QString>(); };
+        QMimeData depot;
+        depot.setUrls({QUrl::fromLocalFile(QString::fromStdString(dossier_->Ecrit("autre.txt", "TABRENNV3")))});
+        for (QWidget* bouton : std::initializer_list<QWidget*>{accueil_->BoutonQuite, accueil_->BoutonOuvre})
+            for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(
+                    bouton, new QMouseEvent(type, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, {}));
+        QCoreApplication::postEvent(accueil_.get(), new QCloseEvent);
+        QCoreApplication::postEvent(accueil_.get(),
+                                    new QDropEvent(QPointF(5, 5), Qt::CopyAction, &depot, Qt::LeftButton, {}));
+        Traite();
+        QCoreApplication::processEvents();
+        QVERIFY(!FinDemandee());
+        QCOMPARE(dialogues, 0);
+        QCOMPARE(accueil_->ChampNombre->text(), QStringLiteral("25"));
+        QCOMPARE(Rapport(), QStringLiteral("ref4 : 31/02/1850\nref17 : 1850\n"));
+        VerifieBoites({Copiez});
     }
 
     // Names are the file system's own bytes, never squeezed through the 8-bit

@@ -51,6 +51,14 @@ source "$(dirname "$0")/../support/attends.sh"
 pid=$!
 fenetre=$(attends xdotool search --onlyvisible --name "$titre" | head -n 1)
 sleep 0.5
+# The number of pixels of a colour in a part of the window (WxH+X+Y), when
+# it is above 0 and below a bound. What is done while "Ouvre" counts the
+# lines is thrown away: "Traite" waits until the count shows in its field.
+teinte() {
+  local n
+  n=$(import -window "$fenetre" png:- | convert - -crop "$1" txt:- | grep -c "$2")
+  [ "$n" -gt 0 ] && [ "$n" -lt "$3" ] && echo "$n"
+}
 
 # "Ouvre" at (8, 172), 137 by 50; the dialog takes the typed path.
 if [ "$surveille" = "--surveille" ]; then
@@ -60,6 +68,7 @@ if [ "$surveille" = "--surveille" ]; then
   xdotool type --delay 5 "$dossierExport/mariages-a-corriger.txt"
   xdotool key Return
   attends bash -c '[ "$(xdotool search --onlyvisible --class Controle | wc -l)" -eq 1 ] && echo fermé' >/dev/null
+  attends teinte 184x20+250+95 '#008080' 9999 >/dev/null
 fi
 
 # "Traite" at (152, 172); the closing box is answered with Return.

@@ -83,7 +83,9 @@ void TAccueil::RelieBoutons() {
     relie(BoutonQuite, &TAccueil::BoutonQuiteClick);
 }
 
-void TAccueil::BoutonQuiteClick(QObject*) { Application->DemandeFin(); }
+void TAccueil::BoutonQuiteClick(QObject*) {
+    if (!Application->Occupee()) Application->DemandeFin();
+}
 
 void TAccueil::closeEvent(QCloseEvent* evenement) {
     // The window stays until the loop has taken the request to end.

@@ -9,7 +9,6 @@
 #include "application/qt/TexteQt.h"
 #include "application/qt/TitreApplication.h"
 #include "commun/Messages.h"
-#include "dates/ChargeReglagesDate.h"
 #include "platform/locale/ServicesLocale.h"
 #include "platform/locale/linux/LocaleUtilisateur.h"
 
@@ -38,6 +37,42 @@ void NeGardeRienEntreLesLancements() {
             QSettings::setPath(format, portee, nullePart);
 }
 
+GenreEvenement Genre(const QEvent& evenement) {
+    switch (evenement.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::ToolTip:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease: return GenreEvenement::Souris;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod: return GenreEvenement::Clavier;
+    case QEvent::Close: return GenreEvenement::Fermeture;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: return GenreEvenement::Depot;
+    case QEvent::Paint:
+    case QEvent::UpdateRequest:
+    case QEvent::Expose: return GenreEvenement::Peinture;
+    case QEvent::Move:
+    case QEvent::Resize: return GenreEvenement::Cadre;
+    case QEvent::CursorChange: return GenreEvenement::Curseur;
+    default: return GenreEvenement::Interne;
+    }
+}
+
 }  // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -48,7 +83,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     titreAffiche_ = SystemeVersQString(titre_);
     Apparence::Installe(*this);
     surveillance_ = std::make_unique<SurveillanceReglages>(QString::fromStdString(FichierLocaleUtilisateur().string()),
-                                                           [this] { ExecuteGarde([this] { ReglagesChanges(); }); });
+                                                           [this] { ExecuteGarde([this] { ReglagesAnnonces(); }); });
 }
 
 TApplication::~TApplication() {
@@ -127,11 +162,31 @@ std::optional<QString> TApplication::ChoisitFichier(const QString& nomInitial) {
     return choix;
 }
 
-void TApplication::ReglagesChanges() {
-    if (MajReglagesAuChangement) RechargeReglagesUtilisateur();
+void TApplication::MontreAttente(bool occupee) noexcept {
+    if (occupee) setOverrideCursor(Qt::WaitCursor);
+    else restoreOverrideCursor();
+}
+
+void TApplication::PrendEvenementsEnAttente() {
+    evenementsTries_ = true;
+    struct Fin {
+        bool& tries;
+        ~Fin() { tries = false; }
+    } fin{evenementsTries_};
+    processEvents();
+}
+
+void TApplication::RappelleReglages() noexcept {
+    QMetaObject::invokeMethod(
+        this, [this] { ExecuteGarde([this] { ReglagesAnnonces(); }); }, Qt::QueuedConnection);
 }
 
 bool TApplication::notify(QObject* destinataire, QEvent* evenement) {
+    // Thrown away: refused, so that a close or a drop does not happen.
+    if (evenementsTries_ && Trie(Genre(*evenement)) == SortEvenement::Ecarte) {
+        evenement->ignore();
+        return true;
+    }
     try {
         return QApplication::notify(destinataire, evenement);
     } catch (...) {

@@ -6,6 +6,10 @@
 // The failure handling and display are application/ApplicationFenetre.h's;
 // this object gives it Qt's mouse grab, its box and the standard error.
 //
+// While the tool works, the busy window (application/FenetreOccupee.h): Qt's
+// override cursor, and every event that Qt delivers while the window takes
+// its pending events sorted by its type.
+//
 // Answering without a person: a test sets RepondeurBoites and
 // RepondeurDialogue. While one is installed, AfficheMessage (and so
 // AfficheErreur) hands it the text, caption and flags, converted as the box
@@ -63,11 +67,6 @@ public:
     // real dialog otherwise.
     std::optional<QString> ChoisitFichier(const QString& nomInitial);
 
-    // Reloads ReglagesDate on an announced change of the regional format.
-    bool MajReglagesAuChangement = true;
-    // Called by the watcher of the regional format: the reload itself.
-    void ReglagesChanges();
-
     // The answerers a test installs (see the head of this file); empty in
     // the real tool.
     RepondeurMessage RepondeurBoites;
@@ -81,6 +80,9 @@ private:
     void RelacheSouris() noexcept override;
     void MontreBoiteErreur(const std::string& texteUtf8) override;
     void SignaleSansBoite(std::string_view texteUtf8) noexcept override;
+    void MontreAttente(bool occupee) noexcept override;
+    void PrendEvenementsEnAttente() override;
+    void RappelleReglages() noexcept override;
     void PrendFin();
     int AfficheBoite(const QString& texte, const QString& titre, std::uint32_t drapeaux);
 
@@ -89,6 +91,8 @@ private:
     QString titreAffiche_;
     QPointer<QEventLoop> boucle_;
     bool finPrise_ = false;
+    // Set while the busy window takes its pending events.
+    bool evenementsTries_ = false;
     std::unique_ptr<SurveillanceReglages> surveillance_;
 };
 

@@ -1,6 +1,6 @@
 // The main window: its build from the layout, its drawing, the buttons'
 // mouse handling, the colours of its fields, the tab order and focus, the
-// tooltips, and the "Quitte" handler.
+// tooltips, the wait cursor, and the "Quitte" handler.
 #include "application/win32/Accueil.h"
 
 #include "DispositionAccueil.h"
@@ -27,7 +27,8 @@ const wchar_t* const ClasseAccueil = L"TAccueil";
 // Where the layout puts the window on screen.
 constexpr POINT PositionEcran{194, 110};
 constexpr DWORD StyleFenetre = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr int CouleurGradientInactif = 28;  // clGradientInactiveCaption
+constexpr int CouleurGradientInactif = 28;                   // clGradientInactiveCaption
+const char* const CurseurAttente = MAKEINTRESOURCEA(32514);  // IDC_WAIT
 // One pixel left and right of the memo's text.
 constexpr LPARAM MargesMemo = 1 | (1 << 16);
 
@@ -213,7 +214,9 @@ void TAccueil::MontreIndice(const Texte& court, const Texte& complet) {
     SendMessageW(BarreEtat, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Large(court).c_str()));
 }
 
-void TAccueil::BoutonQuiteClick(TSpeedButton*) { Application->DemandeFin(); }
+void TAccueil::BoutonQuiteClick(TSpeedButton*) {
+    if (!Application->Occupee()) Application->DemandeFin();
+}
 
 void TAccueil::MontreEntree(bool visible) {
     // Hidden, the box does not wrap its lines, so that the lines poured into
@@ -258,6 +261,9 @@ LRESULT TAccueil::TraiteMessage(UINT message, WPARAM w, LPARAM l) {
         break;
     case WM_CAPTURECHANGED: RelacheBoutons(); break;
     case WM_CTLCOLOREDIT: return Colore(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));
+    case WM_SETCURSOR:
+        if (Curseur(reinterpret_cast<HWND>(w), LOWORD(static_cast<DWORD>(l)))) return TRUE;
+        break;
     case WM_DRAWITEM:
         if (reinterpret_cast<const DRAWITEMSTRUCT*>(l)->hwndItem != BarreEtat) break;
         DessineCredit(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
@@ -269,10 +275,15 @@ LRESULT TAccueil::TraiteMessage(UINT message, WPARAM w, LPARAM l) {
     case WM_NOTIFY:
         if (infobulles_ && infobulles_->Notification(*reinterpret_cast<NMHDR*>(l))) return 0;
         break;
-    case WM_DROPFILES: Depose(reinterpret_cast<HDROP>(w)); return 0;
+    case WM_DROPFILES:
+        if (Application->Trie(GenreEvenement::Depot) == SortEvenement::Traite) Depose(reinterpret_cast<HDROP>(w));
+        else DragFinish(reinterpret_cast<HDROP>(w));
+        return 0;
     case MessageFichiersDonnes: OuvreFichiersDonnes(std::exchange(donnesAuDemarrage_, {})); return 0;
     case WM_ACTIVATE: Active(LOWORD(w) != WA_INACTIVE); return 0;
-    case WM_CLOSE: Application->DemandeFin(); return 0;
+    case WM_CLOSE:
+        if (Application->Trie(GenreEvenement::Fermeture) == SortEvenement::Traite) Application->DemandeFin();
+        return 0;
     case WM_SYSCOMMAND:
         // The task-bar entry is the application window's: minimising the
         // window minimises the application.
@@ -333,6 +344,13 @@ bool TAccueil::Souris(UINT message, POINT point) {
 
 void TAccueil::RelacheBoutons() {
     for (TSpeedButton* bouton : boutons_) bouton->Relache();
+}
+
+bool TAccueil::Curseur(HWND, WORD zone) {
+    // The frame keeps the cursors that resize the window.
+    if (!Application->Occupee() || zone != HTCLIENT) return false;
+    SetCursor(LoadCursorA(nullptr, CurseurAttente));
+    return true;
 }
 
 void TAccueil::Active(bool actif) {

@@ -15,6 +15,10 @@
 // escapes a handler is shown and the window waits for the next action.
 // Closing the window asks to end the run, as "Quitte" does.
 //
+// While the tool works (application/FenetreOccupee.h), the window shows the
+// wait cursor, and throws away a request to close it or a drop that reaches
+// it otherwise than through the event loop.
+//
 // Files come in otherwise than through "Ouvre" too, their names in UTF-16:
 // those given on the command line, at the first turn of the event loop, and
 // those dropped on the window (WM_DROPFILES, delivered by the event loop as
@@ -111,6 +115,7 @@ private:
     void DessineCredit(const DRAWITEMSTRUCT& dessin);
     bool Souris(UINT message, POINT point);
     void RelacheBoutons();
+    bool Curseur(HWND sous, WORD zone);
     void Active(bool actif);
     void DonneFocusSuivant(bool arriere);
 

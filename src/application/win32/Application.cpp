@@ -8,7 +8,8 @@
 #include "application/win32/TexteLarge.h"
 #include "application/win32/TitreProgramme.h"
 #include "commun/DrapeauxBoite.h"
-#include "dates/ChargeReglagesDate.h"
+
+#include <shellapi.h>
 
 TApplication* Application = nullptr;
 
@@ -19,12 +20,40 @@ const wchar_t* const ClasseApplication = L"TApplication";
 constexpr UINT MessageFin = WM_APP + 1;
 // The application window was activated: the main window takes over.
 constexpr UINT MessageEntree = WM_APP + 2;
+// A change of settings kept while the tool worked.
+constexpr UINT MessageReglages = WM_APP + 3;
 // The title is read back in at most 255 characters.
 constexpr int TailleTitre = 256;
 
 HICON ChargeIcone(HINSTANCE instance, int cote) {
     return static_cast<HICON>(LoadImageA(instance, Ressources::Icone, IMAGE_ICON, cote, cote, 0));
 }
+
+bool EntreDans(WPARAM valeur, UINT premier, UINT dernier) { return valeur >= premier && valeur <= dernier; }
+
+// A mouse button on the caption or the borders moves or resizes the window.
+bool SurLeCadre(WPARAM zone) {
+    return zone == HTCAPTION || zone == HTGROWBOX || EntreDans(zone, HTLEFT, HTBOTTOMRIGHT);
+}
+
+GenreEvenement Genre(const MSG& message) {
+    const UINT m = message.message;
+    if (m == WM_PAINT) return GenreEvenement::Peinture;
+    if (m == WM_NCLBUTTONDOWN && SurLeCadre(message.wParam)) return GenreEvenement::Cadre;
+    const WPARAM commande = message.wParam & 0xFFF0;
+    if (m == WM_SYSCOMMAND && (commande == SC_MOVE || commande == SC_SIZE)) return GenreEvenement::Cadre;
+    if (m == WM_CLOSE || (m == WM_SYSCOMMAND && commande == SC_CLOSE)) return GenreEvenement::Fermeture;
+    if (m == WM_DROPFILES) return GenreEvenement::Depot;
+    if (EntreDans(m, WM_KEYFIRST, WM_KEYLAST) || EntreDans(m, WM_IME_STARTCOMPOSITION, WM_IME_KEYLAST) ||
+        EntreDans(m, WM_IME_SETCONTEXT, WM_IME_KEYUP))
+        return GenreEvenement::Clavier;
+    if (EntreDans(m, WM_MOUSEFIRST, WM_MOUSELAST) || EntreDans(m, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK) ||
+        EntreDans(m, WM_NCMOUSEHOVER, WM_MOUSELEAVE) || m == WM_INPUT || m == WM_SYSCOMMAND)
+        return GenreEvenement::Souris;
+    return GenreEvenement::Interne;
+}
+
+const char* const CurseurFleche = MAKEINTRESOURCEA(32512);  // IDC_ARROW
 
 }  // namespace
 
@@ -49,7 +78,7 @@ void TApplication::CreeFenetreApplication() {
     classe.lpfnWndProc = ProcedureFenetre;
     classe.hInstance = instance_;
     classe.hIcon = icone_;
-    classe.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    classe.hCursor = LoadCursorA(nullptr, CurseurFleche);
     classe.lpszClassName = ClasseApplication;
     RegisterClassW(&classe);
     // No size, at the centre of the screen, the title as its text: a Unicode
@@ -135,6 +164,34 @@ int TApplication::AfficheBoite(const std::wstring& texte, const std::wstring& ti
 
 void TApplication::DemandeFin() { PostMessageA(fenetre_, MessageFin, 0, 0); }
 
+void TApplication::MontreAttente(bool) noexcept {
+    // The window under the pointer chooses its cursor again, the wait cursor
+    // over the main window while the tool works.
+    POINT pointeur{};
+    GetCursorPos(&pointeur);
+    const HWND sous = WindowFromPoint(pointeur);
+    if (!principale_ || !sous || (sous != principale_->Handle() && !IsChild(principale_->Handle(), sous))) return;
+    const auto zone = static_cast<WORD>(
+        SendMessageW(sous, WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(pointeur.x), static_cast<WORD>(pointeur.y))));
+    SendMessageW(sous, WM_SETCURSOR, reinterpret_cast<WPARAM>(sous), MAKELPARAM(zone, WM_MOUSEMOVE));
+}
+
+void TApplication::PrendEvenementsEnAttente() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            finEnAttente_ = true;
+            continue;
+        }
+        const SortEvenement sort = Trie(Genre(message));
+        if (sort == SortEvenement::Traite) DispatchMessageW(&message);
+        // A drop thrown away is released.
+        else if (message.message == WM_DROPFILES) DragFinish(reinterpret_cast<HDROP>(message.wParam));
+    }
+}
+
+void TApplication::RappelleReglages() noexcept { PostMessageW(fenetre_, MessageReglages, 0, 0); }
+
 void TApplication::RelacheSouris() noexcept {
     if (const HWND tenant = GetCapture()) SendMessageA(tenant, WM_CANCELMODE, 0, 0);
 }
@@ -166,14 +223,17 @@ LRESULT CALLBACK TApplication::ProcedureFenetre(HWND fenetre, UINT message, WPAR
 }
 
 LRESULT TApplication::TraiteMessage(UINT message, WPARAM w, LPARAM l) {
-    if ((message == WM_SETTINGCHANGE || message == messageBarreDesTaches_) && MajReglagesAuChangement)
-        RechargeReglagesUtilisateur();
+    if (message == WM_SETTINGCHANGE || message == messageBarreDesTaches_ || message == MessageReglages)
+        ReglagesAnnonces();
     switch (message) {
     case MessageFin:
         // Delivered by a modal loop inside a handler: kept for the main loop.
         finEnAttente_ = true;
         return 0;
-    case WM_CLOSE: DemandeFin(); return 0;
+    case MessageReglages: return 0;
+    case WM_CLOSE:
+        if (Trie(GenreEvenement::Fermeture) == SortEvenement::Traite) DemandeFin();
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(w) != WA_INACTIVE) PostMessageA(fenetre_, MessageEntree, 0, 0);
         break;

@@ -8,6 +8,12 @@
 // failure handling and display are application/ApplicationFenetre.h's; this
 // object gives it the mouse capture, the platform's box and the debugger's
 // output.
+//
+// While the tool works, the busy window (application/FenetreOccupee.h): the
+// queue's messages are taken and sorted by their kind, a mouse button on the
+// frame's caption or borders being the frame's, any other a click; a
+// request to close or a change of settings that the system sends straight
+// to a window procedure is sorted there.
 #pragma once
 
 #include "application/ApplicationFenetre.h"
@@ -63,14 +69,13 @@ public:
     // GereEchec and the message gets siEchec as its answer.
     LRESULT DelivreGarde(const std::function<LRESULT()>& traitement, LRESULT siEchec = 0) noexcept;
 
-    // Reloads ReglagesDate when the platform announces a change of its
-    // settings (WM_SETTINGCHANGE or "TaskbarCreated").
-    bool MajReglagesAuChangement = true;
-
 private:
     void RelacheSouris() noexcept override;
     void MontreBoiteErreur(const std::string& texteUtf8) override;
     void SignaleSansBoite(std::string_view texteUtf8) noexcept override;
+    void MontreAttente(bool occupee) noexcept override;
+    void PrendEvenementsEnAttente() override;
+    void RappelleReglages() noexcept override;
     static LRESULT CALLBACK ProcedureFenetre(HWND fenetre, UINT message, WPARAM w, LPARAM l);
     LRESULT TraiteMessage(UINT message, WPARAM w, LPARAM l);
     void CreeFenetreApplication();

@@ -2,9 +2,11 @@
 // share, over an application object of the test's own that keeps what its
 // boxes would show: the message with its final period, nothing for EAbort,
 // and the original message still shown when converting it fails, or
-// written out when no box can show it.
+// written out when no box can show it; and the settings change announced
+// while the window is busy.
 #include "application/ApplicationFenetre.h"
 #include "commun/Messages.h"
+#include "commun/ReglagesDate.h"
 #include "support/ServicesLocaleTable.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +28,7 @@ public:
     bool sourisRelachee = false;
     std::optional<std::string> boite;
     std::optional<std::string> signale;
+    int rappels = 0;
 
 private:
     void RelacheSouris() noexcept override { sourisRelachee = true; }
@@ -34,6 +37,9 @@ private:
         boite = texteUtf8;
     }
     void SignaleSansBoite(std::string_view texteUtf8) noexcept override { signale = std::string(texteUtf8); }
+    void MontreAttente(bool) noexcept override {}
+    void PrendEvenementsEnAttente() override {}
+    void RappelleReglages() noexcept override { ++rappels; }
 };
 
 // Services whose code page cannot be had: the platform converts nothing.
@@ -90,6 +96,25 @@ TEST(ApplicationFenetre, UnEchecEstMontreAvecSonPointFinalEtLeMessageDOrigineRes
         EXPECT_EQ(application.boite, c.Boite) << c.Nom;
         EXPECT_EQ(application.signale, c.Signale) << c.Nom;
     }
+}
+
+// A change of settings announced while the window is busy waits: the check
+// runs under one set of settings, and the reload comes at the event loop's
+// next turn once the work has ended.
+TEST(ApplicationFenetre, DesReglagesAnnoncesPendantUneAttenteSontRechargesApresElle) {
+    ServicesLocaleTable francais = ServicesLocaleTable::Francais(2026);
+    InstalleServicesLocale(&francais);
+    ApplicationSimulee application;
+    ReglagesDate.SeparateurDate = '-';
+    application.DebuteAttente();
+    application.ReglagesAnnonces();
+    EXPECT_EQ(ReglagesDate.SeparateurDate, '-');
+    EXPECT_EQ(application.rappels, 0);
+    application.FinitAttente();
+    ASSERT_EQ(application.rappels, 1);
+    application.ReglagesAnnonces();
+    EXPECT_EQ(ReglagesDate.SeparateurDate, '/');
+    InstalleServicesLocale(nullptr);
 }
 
 }  // namespace

@@ -12,10 +12,18 @@
 //   aide-essais fenetre         waits (at most 180 s) for the tool's main
 //                               window and writes its caption, then its
 //                               client area: width, height, and the screen
-//                               position of its top left corner.
+//                               position of its top left corner;
+//   aide-essais occupee S       waits (at most 180 s) for the tool's progress
+//                               bar to show, then S seconds, and writes
+//                               whether Windows takes the window for hung
+//                               and where the bar stands: "pendue 0, barre
+//                               POSITION/MAXIMUM".
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -108,6 +116,25 @@ int Fenetre() {
     return 0;
 }
 
+// A message the window answers within 2 s, or -1.
+LRESULT Demande(HWND fenetre, UINT message, WPARAM w = 0) {
+    DWORD_PTR reponse = 0;
+    if (!SendMessageTimeoutW(fenetre, message, w, 0, SMTO_ABORTIFHUNG, 2000, &reponse)) return -1;
+    return static_cast<LRESULT>(reponse);
+}
+
+int Occupee(int secondes) {
+    const HWND fenetre = Attends("TAccueil", nullptr);
+    const HWND barre = fenetre ? FindWindowExW(fenetre, nullptr, L"msctls_progress32", nullptr) : nullptr;
+    for (int essai = 0; barre && !IsWindowVisible(barre) && essai < 1800; ++essai) Sleep(100);
+    if (!barre || !IsWindowVisible(barre)) return 1;
+    Sleep(static_cast<DWORD>(secondes) * 1000);
+    const BOOL pendue = IsHungAppWindow(fenetre);
+    std::printf("pendue %d, barre %lld/%lld\n", pendue, static_cast<long long>(Demande(barre, PBM_GETPOS)),
+                static_cast<long long>(Demande(barre, PBM_GETRANGE, FALSE)));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,6 +142,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "boite") return Boite(argv[2]);
     if (argc == 2 && std::string(argv[1]) == "fenetre") return Fenetre();
     if (argc == 2 && std::string(argv[1]) == "presse-papiers") return PressePapiers();
-    std::fprintf(stderr, "usage : aide-essais tient FICHIER | boite TITRE | fenetre | presse-papiers\n");
+    if (argc == 3 && std::string(argv[1]) == "occupee") return Occupee(std::atoi(argv[2]));
+    std::fprintf(stderr, "usage : aide-essais tient FICHIER | boite TITRE | fenetre | presse-papiers | occupee S\n");
     return 2;
 }

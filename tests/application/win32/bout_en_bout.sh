@@ -13,10 +13,14 @@
 #      itself with status 0;
 #   4. a file that a second Windows program holds open for writing shows
 #      "Erreur E/S 32.";
-#   5. a report of 100 000 refused dates of 60 characters, far past the
+#   5. a report of 200 000 refused dates of 60 characters, far past the
 #      64 000 characters of the rich-text control's default limit, is copied
 #      whole; 20 000 under 32-bit Wine, whose control slows down faster than
-#      linearly (50 000 lines take about 90 s there);
+#      linearly (50 000 lines take about 90 s there). The check is long:
+#      6 s after its bar shows, with the bar short of its end, a second
+#      program finds the window answering and not hung; a click on "Quitte",
+#      one on "Ouvre", Alt+Q and Alt+F4 made then do nothing, then or
+#      afterwards;
 #   6. at 120 and 144 dots per inch (Wine's LogPixels), the window scales
 #      its layout by the measured text height of its font; pictures of the
 #      report at both are kept;
@@ -120,13 +124,22 @@ clique 364 197
 fin_attendue
 
 echo "--- 5. un long rapport"
-refus=100000
+refus=200000
 [ "${WINEARCH:-}" = win32 ] && refus=20000
 export_refuse "$refus"
 lance
 ouvre "$travail/export-$refus.txt"
 clique 220 197
+wine "$aide" occupee 6 </dev/null >"$travail/occupee.txt" 2>&1
+clique 364 197
+clique 76 197
+xdotool key alt+q alt+F4
+wine "$aide" occupee 0 </dev/null >>"$travail/occupee.txt" 2>&1
+cat "$travail/occupee.txt"
+awk -F'[ ,/]+' -v n="$refus" '$2 != 0 || $4 < 0 || $4 > 0.9 * n { exit 1 }' "$travail/occupee.txt" ||
+  echec "fenêtre pendue, ou contrôle achevé avant les clics"
 boite_attendue "Bravo !" "Copiez les résultats !"
+[ -z "$(fenetre_nommee Ouvrir)" ] && kill -0 "$pid" || echec "un clic fait pendant le contrôle a agi"
 rapport_copie "$travail/rapport-$refus.txt"
 echo "Rapport de $refus dates refusées copié entier"
 clique 364 197
