@@ -50,6 +50,9 @@ inline constexpr std::uint16_t Naissances = Entree(10);
 inline constexpr std::uint16_t Mariages = Entree(11);
 inline constexpr std::uint16_t Deces = Entree(12);
 inline constexpr std::uint16_t Divers = Entree(13);
+inline constexpr std::uint16_t NomRapport = Entree(20);
+inline constexpr std::uint16_t MenuCopier = Entree(21);
+inline constexpr std::uint16_t MenuToutSelectionner = Entree(22);
 
 // Why a date is refused; the notes on its year, the two ways of showing a
 // character, and the months' names (January at NomsMois, December 11 after).

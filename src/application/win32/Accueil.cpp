@@ -1,14 +1,19 @@
-// The main window: its build from the layout, its drawing, the buttons'
-// mouse handling, the colours of its fields, the tab order and focus, the
-// tooltips, the wait cursor, and the "Quitte" handler.
+// The main window: its build from the layout, its drawing and colours, the
+// names of its controls, the tab order, the buttons' letters and the focus,
+// the tooltips, the wait cursor, and the "Quitte" handler.
 #include "application/win32/Accueil.h"
 
 #include "DispositionAccueil.h"
+#include "application/Accessibilite.h"
 #include "application/PanneauxBarreEtat.h"
+#include "application/win32/Contraste.h"
+#include "application/win32/MenuRapport.h"
+#include "application/win32/ObjetAccessible.h"
 #include "application/win32/Processus.h"
 #include "application/win32/Ressources.h"
 #include "application/win32/TexteLarge.h"
 #include "application/win32/controles/DecodeJpeg.h"
+#include "commun/Messages.h"
 #include "commun/Texte.h"
 
 #include <commctrl.h>
@@ -27,7 +32,6 @@ const wchar_t* const ClasseAccueil = L"TAccueil";
 // Where the layout puts the window on screen.
 constexpr POINT PositionEcran{194, 110};
 constexpr DWORD StyleFenetre = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr int CouleurGradientInactif = 28;                   // clGradientInactiveCaption
 const char* const CurseurAttente = MAKEINTRESOURCEA(32514);  // IDC_WAIT
 // One pixel left and right of the memo's text.
 constexpr LPARAM MargesMemo = 1 | (1 << 16);
@@ -61,25 +65,26 @@ int PointsParPouceEcran() {
     return points;
 }
 
-POINT PointDe(LPARAM l) {
-    return {static_cast<short>(LOWORD(static_cast<DWORD>(l))), static_cast<short>(HIWORD(static_cast<DWORD>(l)))};
-}
+// The name read for a text of the layout.
+std::wstring Nom(const char* texte) { return Large(Texte(Accessibilite::NomDuTexte(texte))); }
 
 }  // namespace
 
 TAccueil::TAccueil()
-    : echelle_(EchellePour(PointsParPouceEcran(), HauteurTextePoliceFenetre)),
-      polices_(CreePolices(echelle_)),
-      fondCreme_(CreateSolidBrush(clCream)),
-      fondChamps_(CreateSolidBrush(GetSysColor(CouleurGradientInactif))) {
+    : echelle_(EchellePour(PointsParPouceEcran(), HauteurTextePoliceFenetre)), polices_(CreePolices(echelle_)) {
     INITCOMMONCONTROLSEX communs{sizeof communs, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&communs);
     texteRiche_ = ChargeBibliothequeSysteme("msftedit.dll");
     CreeFenetre();
     CreeControles();
+    NommeControles();
+    AppliqueCouleurs();
     CreeInfobulles();
     // Files dropped on any part of the window come to it.
     DragAcceptFiles(fenetre_, TRUE);
+    // The buttons' letters underlined as the user's settings say (on Windows
+    // usually once Alt is pressed).
+    SendMessageW(fenetre_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
     Application->FixeFenetrePrincipale(*this);
 }
 
@@ -122,7 +127,8 @@ void TAccueil::CreeControles() {
     BoutonOuvre = CreeBouton("BoutonOuvre", Ressources::GlypheOuvre, &TAccueil::BoutonOuvreClick);
     BoutonTraite = CreeBouton("BoutonTraite", Ressources::GlypheTraite, &TAccueil::BoutonTraiteClick);
     BoutonQuite = CreeBouton("BoutonQuite", Ressources::GlypheQuitte, &TAccueil::BoutonQuiteClick);
-    for (const char* nom : {"LabelType", "LabelNombre"}) labels_.push_back({Place(nom), Large(Dispose(nom).Texte)});
+    LabelType = CreeLabel("LabelType");
+    LabelNombre = CreeLabel("LabelNombre");
 
     Memo = CreeControle(L"EDIT", "Memo", WS_TABSTOP | ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
                         polices_.F4.get());
@@ -136,7 +142,6 @@ void TAccueil::CreeControles() {
     const HWND entree = CreeControle(MSFTEDIT_CLASS, "Entree", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL,
                                      WS_EX_CLIENTEDGE, polices_.Fenetre.get());
     TRichEdit::Exige(entree != nullptr, "CreateWindowExW");
-    SendMessageW(entree, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(clCream));
     // The report is plain text: a copy then carries the text alone, without
     // a rich-text rendering of it (which Wine's control makes in a time that
     // grows with the square of the report). The mode can change only while
@@ -144,6 +149,7 @@ void TAccueil::CreeControles() {
     SendMessageW(entree, EM_EMPTYUNDOBUFFER, 0, 0);
     TRichEdit::Exige(SendMessageW(entree, EM_SETTEXTMODE, TM_PLAINTEXT, 0) == 0, "EM_SETTEXTMODE");
     Entree = std::make_unique<TRichEdit>(entree);
+    DonneMenuRapport(entree);
 
     boutons_ = {BoutonOuvre.get(), BoutonTraite.get(), BoutonQuite.get()};
     for (const char* nom : Disposition::OrdreTabulation)
@@ -166,10 +172,42 @@ HWND TAccueil::CreeControle(const wchar_t* classe, const char* nom, DWORD style,
 
 std::unique_ptr<TSpeedButton> TAccueil::CreeBouton(const char* nom, const char* glyph,
                                                    void (TAccueil::*gestionnaire)(TSpeedButton*)) {
-    auto bouton = std::make_unique<TSpeedButton>(fenetre_, Place(nom), Large(Dispose(nom).Texte),
-                                                 ChargeGlyph(Application->Instance(), glyph), polices_.F1.get());
-    bouton->OnClick = [this, gestionnaire](TSpeedButton* Sender) { (this->*gestionnaire)(Sender); };
+    const HWND controle = CreeControle(L"BUTTON", nom, BS_OWNERDRAW, 0, polices_.F1.get());
+    SetWindowTextW(controle, Large(Texte(Accessibilite::CaptionAvecLettre(nom, Dispose(nom).Texte))).c_str());
+    auto bouton = std::make_unique<TSpeedButton>(controle, ChargeGlyph(Application->Instance(), glyph));
+    bouton->OnClick = [this, gestionnaire](TSpeedButton* Sender) {
+        Application->DelivreGarde([&] {
+            (this->*gestionnaire)(Sender);
+            return LRESULT{0};
+        });
+    };
     return bouton;
+}
+
+HWND TAccueil::CreeLabel(const char* nom) {
+    const HWND label = CreeControle(L"STATIC", nom, SS_LEFT | SS_NOPREFIX, 0, polices_.F2.get());
+    // Sized to its text.
+    const std::wstring texte = Large(Dispose(nom).Texte);
+    HDC dc = GetDC(label);
+    const HGDIOBJ ancienne = SelectObject(dc, polices_.F2.get());
+    SIZE taille{};
+    GetTextExtentPoint32W(dc, texte.c_str(), static_cast<int>(texte.size()), &taille);
+    SelectObject(dc, ancienne);
+    ReleaseDC(label, dc);
+    SetWindowPos(label, nullptr, 0, 0, taille.cx, taille.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return label;
+}
+
+void TAccueil::NommeControles() {
+    for (const Accessibilite::LettreBouton& lettre : Accessibilite::LettresBoutons)
+        NommeControle(GetDlgItem(fenetre_, Identifiant(lettre.Bouton)), Nom(Dispose(lettre.Bouton).Texte),
+                      Role::Bouton);
+    for (const Accessibilite::Etiquette& etiquette : Accessibilite::Etiquettes)
+        NommeControle(GetDlgItem(fenetre_, Identifiant(etiquette.Champ)), Nom(Dispose(etiquette.Label).Texte),
+                      Role::Texte);
+    // The memo shows what it says: no label names it.
+    NommeControle(Memo, L"", Role::Texte);
+    NommeControle(Entree->Handle(), Large(ChaineRessource(Msg::NomRapport)), Role::Texte);
 }
 
 HWND TAccueil::CreeBarreEtat() {
@@ -189,7 +227,7 @@ void TAccueil::CreeInfobulles() {
     for (const auto& [bouton, nom] :
          {std::pair{BoutonOuvre.get(), "BoutonOuvre"}, std::pair{BoutonTraite.get(), "BoutonTraite"},
           std::pair{BoutonQuite.get(), "BoutonQuite"}})
-        infobulles_->AjouteZone(bouton->Place(), Dispose(nom).Hint);
+        infobulles_->AjouteControle(bouton->Handle(), Dispose(nom).Hint);
     const std::pair<HWND, const char*> fenetres[] = {
         {Memo, "Memo"}, {ChampType, "ChampType"}, {ChampNombre, "ChampNombre"}, {Progression->Handle(), "Progression"}};
     for (const auto& [controle, nom] : fenetres) infobulles_->AjouteControle(controle, Dispose(nom).Hint);
@@ -250,24 +288,18 @@ LRESULT CALLBACK TAccueil::ProcedureFenetre(HWND fenetre, UINT message, WPARAM w
 LRESULT TAccueil::TraiteMessage(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_PAINT: Peint(); return 0;
-    case WM_LBUTTONDOWN:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-        if (Souris(message, PointDe(l))) return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC: return Colore(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));
+    case WM_DRAWITEM: Dessine(*reinterpret_cast<const DRAWITEMSTRUCT*>(l)); return TRUE;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        AppliqueCouleurs();
+        // The common controls read the system's colours again only when told.
+        for (const HWND controle : {BarreEtat, Progression->Handle()}) SendMessageW(controle, message, w, l);
         break;
-    case WM_CANCELMODE:
-        RelacheBoutons();
-        if (GetCapture() == fenetre_) ReleaseCapture();
-        break;
-    case WM_CAPTURECHANGED: RelacheBoutons(); break;
-    case WM_CTLCOLOREDIT: return Colore(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));
     case WM_SETCURSOR:
         if (Curseur(reinterpret_cast<HWND>(w), LOWORD(static_cast<DWORD>(l)))) return TRUE;
         break;
-    case WM_DRAWITEM:
-        if (reinterpret_cast<const DRAWITEMSTRUCT*>(l)->hwndItem != BarreEtat) break;
-        DessineCredit(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
-        return TRUE;
     case WM_SIZE:
         // The status bar lies along the bottom over the whole width.
         SendMessageA(BarreEtat, WM_SIZE, 0, 0);
@@ -301,24 +333,40 @@ void TAccueil::Peint() {
     PAINTSTRUCT peinture;
     HDC dc = BeginPaint(fenetre_, &peinture);
     Logo->Dessine(dc);
-    for (const TSpeedButton* bouton : boutons_) bouton->Dessine(dc);
-    const HGDIOBJ ancienne = SelectObject(dc, polices_.F2.get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, clTeal);
-    for (const Label& label : labels_)
-        TextOutW(dc, label.Place.left, label.Place.top, label.Texte.c_str(), static_cast<int>(label.Texte.size()));
-    SelectObject(dc, ancienne);
     EndPaint(fenetre_, &peinture);
 }
 
+void TAccueil::AppliqueCouleurs() {
+    couleurs_ = CouleursActuelles();
+    fondMemo_.reset(CreateSolidBrush(Gdi(couleurs_.Memo.Fond)));
+    fondChamps_.reset(CreateSolidBrush(Gdi(couleurs_.Champs.Fond)));
+    const HWND entree = Entree->Handle();
+    SendMessageW(entree, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(Gdi(couleurs_.Rapport.Fond)));
+    CHARFORMAT2W encre{};
+    encre.cbSize = sizeof encre;
+    encre.dwMask = CFM_COLOR;
+    encre.crTextColor = Gdi(couleurs_.Rapport.Texte);
+    SendMessageW(entree, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&encre));
+    RedrawWindow(fenetre_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 LRESULT TAccueil::Colore(HDC dc, HWND controle) {
-    SetTextColor(dc, clTeal);
-    if (controle == Memo) {
-        SetBkColor(dc, clCream);
-        return reinterpret_cast<LRESULT>(fondCreme_.get());
+    if (controle == LabelType || controle == LabelNombre) {
+        SetTextColor(dc, Gdi(couleurs_.TexteSurFenetre));
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
-    SetBkColor(dc, GetSysColor(CouleurGradientInactif));
-    return reinterpret_cast<LRESULT>(fondChamps_.get());
+    const bool memo = controle == Memo;
+    const Encre& encre = memo ? couleurs_.Memo : couleurs_.Champs;
+    SetTextColor(dc, Gdi(encre.Texte));
+    SetBkColor(dc, Gdi(encre.Fond));
+    return reinterpret_cast<LRESULT>((memo ? fondMemo_ : fondChamps_).get());
+}
+
+void TAccueil::Dessine(const DRAWITEMSTRUCT& dessin) {
+    if (dessin.hwndItem == BarreEtat) DessineCredit(dessin);
+    for (const TSpeedButton* bouton : boutons_)
+        if (dessin.hwndItem == bouton->Handle()) bouton->Dessine(dessin, Gdi(couleurs_.TexteSurFenetre));
 }
 
 void TAccueil::DessineCredit(const DRAWITEMSTRUCT& dessin) {
@@ -327,23 +375,9 @@ void TAccueil::DessineCredit(const DRAWITEMSTRUCT& dessin) {
     place.left += echelle_(2);
     const HGDIOBJ ancienne = SelectObject(dessin.hDC, polices_.F3.get());
     SetBkMode(dessin.hDC, TRANSPARENT);
-    SetTextColor(dessin.hDC, clTeal);
+    SetTextColor(dessin.hDC, Gdi(couleurs_.TexteSurFenetre));
     DrawTextW(dessin.hDC, texte, -1, &place, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     SelectObject(dessin.hDC, ancienne);
-}
-
-bool TAccueil::Souris(UINT message, POINT point) {
-    for (TSpeedButton* bouton : boutons_) {
-        const bool pris = message == WM_LBUTTONDOWN ? bouton->SourisEnfoncee(point)
-                          : message == WM_MOUSEMOVE ? bouton->SourisDeplacee(point)
-                                                    : bouton->SourisRelachee(point);
-        if (pris) return true;
-    }
-    return false;
-}
-
-void TAccueil::RelacheBoutons() {
-    for (TSpeedButton* bouton : boutons_) bouton->Relache();
 }
 
 bool TAccueil::Curseur(HWND, WORD zone) {
@@ -365,10 +399,18 @@ void TAccueil::Active(bool actif) {
 }
 
 bool TAccueil::TraiteToucheDialogue(const MSG& message) {
-    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
     if (message.hwnd != fenetre_ && !IsChild(fenetre_, message.hwnd)) return false;
+    if (message.message == WM_SYSCHAR) return AppuieBouton(message.wParam);
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
     DonneFocusSuivant(GetKeyState(VK_SHIFT) < 0);
+    return true;
+}
+
+bool TAccueil::AppuieBouton(WPARAM caractere) {
+    const char* bouton = caractere < 0x80 ? Accessibilite::BoutonDeLaLettre(static_cast<char>(caractere)) : nullptr;
+    if (!bouton) return false;
+    SendMessageW(GetDlgItem(fenetre_, Identifiant(bouton)), BM_CLICK, 0, 0);
     return true;
 }
 

@@ -1,9 +1,21 @@
 // TAccueil: the tool's one window on Windows, built from its layout
 // (resources/Accueil.ui, through DispositionAccueil.h) at the screen's
-// scale. The logo, the three buttons and the two labels are drawn on the
-// window's own surface, below the windowed controls; among those a later one
-// lies above an earlier one, so that the report box, when enlarged, covers
-// the memo, the fields and the progress bar.
+// scale. The logo is drawn on the window's own surface; the three buttons
+// (owner-drawn, never focused), the two labels (static controls, sized to
+// their text) and the rest are child controls, a later one above an earlier
+// one, so that the report box, when enlarged, covers the labels, the memo,
+// the fields and the progress bar.
+//
+// For the keyboard and screen readers (application/Accessibilite.h): Alt and
+// a button's letter press it; each control answers screen readers with its
+// own name and role (ObjetAccessible.h); the report box has a context menu
+// that copies (MenuRapport.h). Its colours are the layout's, or the system's
+// while high contrast is on (Contraste.h), read again whenever the system
+// announces a change of its colours or settings.
+//
+// While the tool works (application/FenetreOccupee.h), the window shows the
+// wait cursor, and throws away a request to close it or a drop that reaches
+// it otherwise than through the event loop.
 //
 // Control operations for the handlers: Progression (TProgressBar), Entree
 // (TRichEdit) with MontreEntree and DimensionneEntree, ChampType and
@@ -15,10 +27,6 @@
 // escapes a handler is shown and the window waits for the next action.
 // Closing the window asks to end the run, as "Quitte" does.
 //
-// While the tool works (application/FenetreOccupee.h), the window shows the
-// wait cursor, and throws away a request to close it or a drop that reaches
-// it otherwise than through the event loop.
-//
 // Files come in otherwise than through "Ouvre" too, their names in UTF-16:
 // those given on the command line, at the first turn of the event loop, and
 // those dropped on the window (WM_DROPFILES, delivered by the event loop as
@@ -28,6 +36,7 @@
 // convention that it holds after a check.
 #pragma once
 
+#include "application/CouleursFenetre.h"
 #include "application/win32/Application.h"
 #include "application/win32/Echelle.h"
 #include "application/win32/Infobulles.h"
@@ -60,6 +69,8 @@ public:
     std::unique_ptr<TSpeedButton> BoutonOuvre;
     std::unique_ptr<TSpeedButton> BoutonTraite;
     std::unique_ptr<TSpeedButton> BoutonQuite;
+    HWND LabelType = nullptr;
+    HWND LabelNombre = nullptr;
     HWND Memo = nullptr;
     HWND BarreEtat = nullptr;
     HWND ChampType = nullptr;
@@ -88,11 +99,6 @@ public:
     void OuvreAuDemarrage(std::vector<std::wstring> noms);
 
 private:
-    struct Label {
-        RECT Place;
-        std::wstring Texte;
-    };
-
     // The files given on the command line wait for the first turn of the loop.
     static constexpr UINT MessageFichiersDonnes = WM_APP + 1;
 
@@ -107,24 +113,28 @@ private:
     HWND CreeControle(const wchar_t* classe, const char* nom, DWORD style, DWORD styleEtendu, HFONT police);
     std::unique_ptr<TSpeedButton> CreeBouton(const char* nom, const char* glyph,
                                              void (TAccueil::*gestionnaire)(TSpeedButton*));
+    HWND CreeLabel(const char* nom);
     HWND CreeBarreEtat();
+    void NommeControles();
     RECT Place(const char* nom) const;
 
     void Peint();
+    void AppliqueCouleurs();
     LRESULT Colore(HDC dc, HWND controle);
+    void Dessine(const DRAWITEMSTRUCT& dessin);
     void DessineCredit(const DRAWITEMSTRUCT& dessin);
-    bool Souris(UINT message, POINT point);
-    void RelacheBoutons();
     bool Curseur(HWND sous, WORD zone);
+    // Alt and a button's letter: true when it pressed a button.
+    bool AppuieBouton(WPARAM caractere);
     void Active(bool actif);
     void DonneFocusSuivant(bool arriere);
 
     HWND fenetre_ = nullptr;
     Echelle echelle_;
     PolicesAccueil polices_;
-    ObjetGdi<HBRUSH> fondCreme_;
+    CouleursFenetre couleurs_{};
+    ObjetGdi<HBRUSH> fondMemo_;
     ObjetGdi<HBRUSH> fondChamps_;
-    std::vector<Label> labels_;
     // The credit text that the status bar's owner-drawn panel points to.
     std::wstring credit_;
     // The whole sentence of the hint in the first panel; empty: none.

@@ -1,5 +1,4 @@
-// The fonts of the main window at the screen's scale, and the layout's
-// colours that go with them, as GDI takes them.
+// The fonts of the main window at the screen's scale.
 #pragma once
 
 #include "application/PolicesDisposition.h"
@@ -7,9 +6,6 @@
 #include "application/win32/ObjetGdi.h"
 
 #include <windows.h>
-
-inline constexpr COLORREF clTeal = RGB(Teal.Rouge, Teal.Vert, Teal.Bleu);
-inline constexpr COLORREF clCream = RGB(Creme.Rouge, Creme.Vert, Creme.Bleu);
 
 // The fonts of application/PolicesDisposition.h.
 struct PolicesAccueil {

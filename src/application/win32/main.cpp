@@ -1,5 +1,7 @@
-// The program: the process's DLL search and ghosting set, the regional date
-// settings loaded, the application object built, then the main window,
+// The program: the process's DLL search and ghosting set, COM ready on the
+// window's thread (what screen readers ask of the controls goes through
+// it), the regional date settings loaded, the application object built,
+// then the main window,
 // shown as the platform asked, the files given on the command line (in
 // UTF-16) opened at the first turn of the event loop, and the loop run until
 // the request to end has been taken. A window that cannot be built (the
@@ -10,6 +12,7 @@
 #include "application/win32/Processus.h"
 #include "dates/ChargeReglagesDate.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -28,10 +31,22 @@ std::vector<std::wstring> Arguments() {
     return noms;
 }
 
+// COM in a single-threaded apartment, for the run.
+struct Com {
+    Com() : pret(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~Com() {
+        if (pret) CoUninitialize();
+    }
+    Com(const Com&) = delete;
+    Com& operator=(const Com&) = delete;
+    bool pret;
+};
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int etatDemarrage) {
     PrepareProcessus();
+    const Com com;
     ChargeReglagesDate();
     TApplication application(instance);
     try {

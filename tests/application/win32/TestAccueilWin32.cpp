@@ -4,10 +4,13 @@
 // controls, the texts read back from them under the run's code page, the
 // current folder kept by the open dialog, the rich-text control's DLL
 // taken from the system folder only, the files given at start or dropped,
-// and the reason of each report line with the hint of another convention.
+// the reason of each report line with the hint of another convention, what
+// screen readers are told of the controls, and the colours under high
+// contrast.
 #include "RepondeurBoites.h"
 #include "application/RapportRetenu.h"
 #include "application/win32/Accueil.h"
+#include "application/win32/Contraste.h"
 #include "application/win32/Echelle.h"
 #include "application/win32/Processus.h"
 #include "application/win32/TexteLarge.h"
@@ -20,11 +23,13 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <oleacc.h>
 #include <richedit.h>
 #include <shlobj.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <utility>
@@ -316,6 +321,119 @@ TEST_F(AccueilWin32, FichiersDonnesPuisRaisonDeChaqueLigneEtIndice) {
     EXPECT_EQ(Large(accueil_->Entree->Raisons.Raison(ligne(20 * 15 + 1))),
               L"le 31 février 1850 n'existe pas : ce mois n'a que 28 jours");
     EXPECT_EQ(ligne(20 * 15 + 130).Octets(), std::string(120, 'x') + " : 31/02/1850");
+}
+
+// What a screen reader reads of each control, as the system's accessibility
+// gives it: a button its caption, each field its label's text, the report
+// box a name of its own (not its contents), the memo no label's name. A
+// button pressed does not take the focus.
+TEST_F(AccueilWin32, ChaqueControleEstLuSousSonNomEtSonRole) {
+    TAccueil::FixeTexte(accueil_->ChampType, Texte("Naissances"));
+    accueil_->Entree->AjouteLigne(Texte("M1851-001 : 1851"));
+    const struct {
+        HWND Controle;
+        const wchar_t* Nom;
+        long Role;
+    } cas[] = {
+        {accueil_->BoutonOuvre->Handle(), L"Ouvre", ROLE_SYSTEM_PUSHBUTTON},
+        {accueil_->BoutonTraite->Handle(), L"Traite", ROLE_SYSTEM_PUSHBUTTON},
+        {accueil_->BoutonQuite->Handle(), L"Quitte", ROLE_SYSTEM_PUSHBUTTON},
+        {accueil_->ChampType, L"Actes de :", ROLE_SYSTEM_TEXT},
+        {accueil_->ChampNombre, L"Nb d'actes :", ROLE_SYSTEM_TEXT},
+        {accueil_->Memo, L"", ROLE_SYSTEM_TEXT},
+        {accueil_->Entree->Handle(), L"Rapport des dates invalides", ROLE_SYSTEM_TEXT},
+    };
+    for (const auto& c : cas) {
+        IAccessible* objet = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(c.Controle, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&objet)),
+                  S_OK);
+        VARIANT soi{};
+        soi.vt = VT_I4;
+        BSTR nom = nullptr;
+        VARIANT role{};
+        objet->get_accName(soi, &nom);
+        objet->get_accRole(soi, &role);
+        EXPECT_EQ(std::wstring(nom ? nom : L""), c.Nom);
+        EXPECT_EQ(role.lVal, c.Role) << c.Nom;
+        SysFreeString(nom);
+        objet->Release();
+    }
+    SetFocus(accueil_->ChampNombre);
+    SendMessageW(accueil_->BoutonOuvre->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetFocus(), accueil_->ChampNombre);
+    SendMessageW(accueil_->BoutonOuvre->Handle(), WM_CANCELMODE, 0, 0);
+}
+
+// The window as the screen shows it, kept as a picture (BMP) to look at;
+// returns the colour of a pixel of the report box, near its bottom right.
+COLORREF Photographie(HWND fenetre, HWND boite, const char* chemin) {
+    RECT place{};
+    GetWindowRect(fenetre, &place);
+    RECT coin{};
+    GetWindowRect(boite, &coin);
+    const LONG largeur = place.right - place.left, hauteur = place.bottom - place.top;
+    BITMAPINFOHEADER entete{sizeof entete, largeur, hauteur, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(static_cast<std::size_t>(largeur * hauteur));
+    HDC ecran = GetDC(nullptr);
+    HDC memoire = CreateCompatibleDC(ecran);
+    HBITMAP image = CreateCompatibleBitmap(ecran, largeur, hauteur);
+    const HGDIOBJ ancienne = SelectObject(memoire, image);
+    BitBlt(memoire, 0, 0, largeur, hauteur, ecran, place.left, place.top, SRCCOPY);
+    const COLORREF pixel = GetPixel(memoire, coin.right - place.left - 6, coin.bottom - place.top - 6);
+    SelectObject(memoire, ancienne);
+    GetDIBits(memoire, image, 0, static_cast<UINT>(hauteur), pixels.data(), reinterpret_cast<BITMAPINFO*>(&entete),
+              DIB_RGB_COLORS);
+    DeleteObject(image);
+    DeleteDC(memoire);
+    ReleaseDC(nullptr, ecran);
+    const DWORD octets = sizeof(BITMAPFILEHEADER) + sizeof entete;
+    const BITMAPFILEHEADER fichier{0x4D42, octets + static_cast<DWORD>(pixels.size() * 4), 0, 0, octets};
+    std::ofstream sortie(chemin, std::ios::binary);
+    sortie.write(reinterpret_cast<const char*>(&fichier), sizeof fichier);
+    sortie.write(reinterpret_cast<const char*>(&entete), sizeof entete);
+    sortie.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size() * 4));
+    return pixel;
+}
+
+// High contrast, given since Wine cannot turn it on: the report box takes
+// its background and its text from the system colours, which SetSysColors
+// changes here (announced by WM_SYSCOLORCHANGE); back to the layout's cream,
+// the text still given explicitly, when high contrast goes (announced by
+// WM_SETTINGCHANGE). Pictures of both are kept.
+TEST_F(AccueilWin32, SousContrasteEleveLaBoiteDeRapportPrendLesCouleursDuSysteme) {
+    const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF theme[] = {RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 0, 96), RGB(0, 255, 255)};
+    COLORREF avant[std::size(elements)];
+    for (std::size_t i = 0; i < std::size(elements); ++i) avant[i] = GetSysColor(elements[i]);
+    struct Retour {
+        const int* Elements;
+        const COLORREF* Couleurs;
+        ~Retour() {
+            SetSysColors(4, Elements, Couleurs);
+            ImposeContrasteEleve(std::nullopt);
+        }
+    } retour{elements, avant};
+    accueil_->Entree->AjouteLigne(Texte("M1851-001 Kerhervé Anne × Le Roux Corentin : 31/02/1850"));
+    accueil_->DimensionneEntree(441, 161);
+    accueil_->MontreEntree(true);
+    const struct {
+        bool Contraste;
+        COLORREF Fond;
+        const char* Photo;
+    } cas[] = {{true, RGB(0, 0, 0), "contraste-eleve.bmp"}, {false, RGB(255, 251, 240), "sans-contraste.bmp"}};
+    for (const auto& c : cas) {
+        ImposeContrasteEleve(c.Contraste);
+        if (c.Contraste) SetSysColors(4, elements, theme);
+        else SendMessageW(accueil_->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        RedrawWindow(accueil_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        CHARFORMAT2W encre{};
+        encre.cbSize = sizeof encre;
+        SendMessageW(accueil_->Entree->Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&encre));
+        EXPECT_EQ(encre.crTextColor, RGB(255, 255, 0));
+        EXPECT_FALSE(encre.dwEffects & CFE_AUTOCOLOR);
+        EXPECT_EQ(Photographie(accueil_->Handle(), accueil_->Entree->Handle(), c.Photo), c.Fond);
+    }
 }
 
 // A DLL of the name asked that lies in the current folder is never taken.

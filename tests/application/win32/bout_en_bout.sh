@@ -2,11 +2,12 @@
 # The Windows window end to end, under Wine on an X display (run by
 # sous-wine-xvfb.sh), driven as a person does it, with real pointer and key
 # events:
-#   1. the window appears with its caption and its client size; "Ouvre", the
-#      sample export's Z:\ path typed in the dialog, "Traite", the box
-#      "Bravo !" closed, the report selected and copied: the clipboard holds
+#   1. the window appears with its caption and its client size; from the
+#      keyboard alone: Alt+O, the sample export's Z:\ path given to the
+#      dialog, Return, Alt+T, Return on the box "Bravo !", the report selected
+#      and copied through its context menu (Shift+F10): the clipboard holds
 #      the refused dates in the file's order, accents right; a picture of the
-#      window is kept; "Quitte" ends the run with status 0;
+#      window is kept; Alt+Q ends the run with status 0;
 #   2. "Traite" before any "Ouvre" shows "Erreur E/S 103." captioned with
 #      the title; Alt+F4 ends the run with status 0;
 #   3. a file without the marker shows "Attention !", and the run ends by
@@ -55,21 +56,23 @@ photographie() {
   convert "$travail/ecran.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
 }
 
-# The report selected in the box and copied; the clipboard's Unicode text,
-# as Windows programs read it, must hold the lines of the file given (UTF-8),
-# each ended by a line break. (A long text does not reach X's clipboard from
-# Wine.)
+# The report selected in the box and copied, by a click in it and the keys,
+# or by the keys given; the clipboard's Unicode text, as Windows programs
+# read it, must hold the lines of the file given (UTF-8), each ended by a
+# line break. (A long text does not reach X's clipboard from Wine.)
 rapport_copie() {
-  clique 200 80
+  local attendu=$1
+  shift
+  [ $# -gt 0 ] || { clique 200 80; set -- ctrl+a ctrl+c; }
   # A long report takes a while to reach the clipboard; until then it holds
   # the previous copy.
   for essai in $(seq 240); do
-    [ $((essai % 40)) -eq 1 ] && xdotool key ctrl+a ctrl+c
+    [ $((essai % 40)) -eq 1 ] && xdotool key --delay 300 "$@"
     sleep 0.5
     wine "$aide" presse-papiers </dev/null 2>/dev/null | tr -d '\r' >"$travail/rapport.txt" || true
-    cmp -s "$1" "$travail/rapport.txt" && return 0
+    cmp -s "$attendu" "$travail/rapport.txt" && return 0
   done
-  echec "le rapport copié diffère ($(wc -l <"$travail/rapport.txt") lignes sur $(wc -l <"$1"))"
+  echec "le rapport copié diffère ($(wc -l <"$travail/rapport.txt") lignes sur $(wc -l <"$attendu"))"
 }
 
 # An export of births whose every date is refused, and its report, each
@@ -91,13 +94,16 @@ lance
 [ "$caption" = "$titre" ] || echec "la fenêtre s'intitule « $caption »"
 [ "$largeur" = 444 ] && [ "$hauteur" = 248 ] || echec "zone cliente de ${largeur}x${hauteur} au lieu de 444x248"
 echo "Fenêtre « $caption », zone cliente ${largeur}x${hauteur}"
-ouvre "$travail/mariages-a-corriger.txt"
-clique 220 197
+# Keys go to Wine's foreground window: the pointer rests on the window.
+xdotool mousemove $((gauche + 200)) $((haut + 100))
+ouvre --clavier "$travail/mariages-a-corriger.txt"
+xdotool key alt+t
 boite_attendue "Bravo !" "Copiez les résultats !"
 photographie "$sortie/fenetre-windows.png"
-rapport_copie "$attendu"
-echo "Rapport copié conforme"
-clique 364 197
+xdotool mousemove $((gauche + 200)) $((haut + 100))
+rapport_copie "$attendu" shift+Tab shift+F10 t shift+F10 c
+echo "Rapport copié conforme, au clavier"
+xdotool key alt+q
 fin_attendue
 
 echo "--- 2. « Traite » avant « Ouvre », puis Alt+F4"

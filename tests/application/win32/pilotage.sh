@@ -77,12 +77,19 @@ boite_attendue() {
 
 # "Ouvre", the file's path pasted into the real dialog from X's clipboard,
 # which Wine reads as Unicode (xdotool cannot type letters beyond ASCII into
-# Wine), then Return.
+# Wine), then Return; with "--clavier", "Ouvre" pressed by Alt+O and the
+# pointer left where it is.
 ouvre() {
-  clique 76 197
   local dialogue
-  dialogue=$(attends fenetre_nommee Ouvrir)
-  xdotool mousemove --window "$dialogue" 200 60
+  if [ "$1" = --clavier ]; then
+    shift
+    xdotool key alt+o
+    dialogue=$(attends fenetre_nommee Ouvrir)
+  else
+    clique 76 197
+    dialogue=$(attends fenetre_nommee Ouvrir)
+    xdotool mousemove --window "$dialogue" 200 60
+  fi
   winepath -w "$1" | tr -d '\n' | timeout 30 xclip -selection clipboard -i &
   lances+=("$!")
   sleep 0.5

@@ -1,9 +1,9 @@
 // The buttons of the window.
 #include "application/win32/controles/TSpeedButton.h"
 
-#include "application/win32/Polices.h"
+#include <commctrl.h>
 
-#include <utility>
+#include <string>
 
 namespace {
 
@@ -26,63 +26,96 @@ void DessineGlyph(HDC dc, HBITMAP glyph, int x, int y) {
     DeleteDC(memoire);
 }
 
+std::wstring TexteDe(HWND controle) {
+    std::wstring texte(static_cast<std::size_t>(GetWindowTextLengthW(controle)) + 1, L'\0');
+    texte.resize(static_cast<std::size_t>(GetWindowTextW(controle, texte.data(), static_cast<int>(texte.size()))));
+    return texte;
+}
+
 }  // namespace
 
-TSpeedButton::TSpeedButton(HWND fenetre, RECT place, std::wstring caption, HBITMAP glyph, HFONT police)
-    : fenetre_(fenetre), place_(place), caption_(std::move(caption)), glyph_(glyph), police_(police) {}
+TSpeedButton::TSpeedButton(HWND controle, HBITMAP glyph) : controle_(controle), glyph_(glyph) {
+    SetWindowSubclass(controle_, Procedure, 0, reinterpret_cast<DWORD_PTR>(this));
+}
 
-void TSpeedButton::Dessine(HDC dc) const {
-    RECT cadre = place_;
-    DrawFrameControl(dc, &cadre, DFC_BUTTON, DFCS_BUTTONPUSH | (Enfonce() ? DFCS_PUSHED : 0u));
-    const HGDIOBJ anciennePolice = SelectObject(dc, police_);
-    SIZE texte{};
-    GetTextExtentPoint32W(dc, caption_.c_str(), static_cast<int>(caption_.size()), &texte);
+TSpeedButton::~TSpeedButton() { RemoveWindowSubclass(controle_, Procedure, 0); }
+
+void TSpeedButton::Dessine(const DRAWITEMSTRUCT& dessin, COLORREF texte) const {
+    RECT cadre = dessin.rcItem;
+    DrawFrameControl(dessin.hDC, &cadre, DFC_BUTTON, DFCS_BUTTONPUSH | (Enfonce() ? DFCS_PUSHED : 0u));
+    const HGDIOBJ ancienne =
+        SelectObject(dessin.hDC, reinterpret_cast<HGDIOBJ>(SendMessageW(controle_, WM_GETFONT, 0, 0)));
+    const std::wstring caption = TexteDe(controle_);
+    const UINT lettre = (dessin.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0u;
+    RECT mesure{};
+    DrawTextW(dessin.hDC, caption.c_str(), -1, &mesure, DT_SINGLELINE | DT_CALCRECT | lettre);
     const SIZE glyph = glyph_ ? TailleImage(glyph_.get()) : SIZE{0, 0};
     const int decalage = Enfonce() ? 1 : 0;
-    const int largeur = place_.right - place_.left;
-    const int hauteur = place_.bottom - place_.top;
-    const int x = place_.left + (largeur - (glyph.cx + Espacement + texte.cx)) / 2 + decalage;
-    if (glyph_) DessineGlyph(dc, glyph_.get(), x, place_.top + (hauteur - glyph.cy) / 2 + decalage);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, clTeal);
-    TextOutW(dc, x + glyph.cx + Espacement, place_.top + (hauteur - texte.cy) / 2 + decalage, caption_.c_str(),
-             static_cast<int>(caption_.size()));
-    SelectObject(dc, anciennePolice);
+    const int largeur = dessin.rcItem.right - dessin.rcItem.left;
+    const int hauteur = dessin.rcItem.bottom - dessin.rcItem.top;
+    const int x = (largeur - (glyph.cx + Espacement + mesure.right)) / 2 + decalage;
+    if (glyph_) DessineGlyph(dessin.hDC, glyph_.get(), x, (hauteur - glyph.cy) / 2 + decalage);
+    SetBkMode(dessin.hDC, TRANSPARENT);
+    SetTextColor(dessin.hDC, texte);
+    RECT place{x + glyph.cx + Espacement, (hauteur - mesure.bottom) / 2 + decalage, largeur, hauteur};
+    DrawTextW(dessin.hDC, caption.c_str(), -1, &place, DT_SINGLELINE | DT_NOCLIP | lettre);
+    SelectObject(dessin.hDC, ancienne);
 }
 
-bool TSpeedButton::SourisEnfoncee(POINT point) {
-    if (!PtInRect(&place_, point)) return false;
-    tenu_ = dedans_ = true;
-    SetCapture(fenetre_);
-    Invalide();
-    return true;
-}
-
-bool TSpeedButton::SourisDeplacee(POINT point) {
-    if (!tenu_) return false;
-    const bool dedans = PtInRect(&place_, point) != FALSE;
-    if (dedans != dedans_) {
-        dedans_ = dedans;
-        Invalide();
+LRESULT CALLBACK TSpeedButton::Procedure(HWND controle, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR donnees) {
+    auto* bouton = reinterpret_cast<TSpeedButton*>(donnees);
+    const POINT point{static_cast<short>(LOWORD(static_cast<DWORD>(l))),
+                      static_cast<short>(HIWORD(static_cast<DWORD>(l)))};
+    switch (message) {
+    case BM_CLICK: bouton->Clique(); return 0;
+    case WM_CANCELMODE:
+    case WM_CAPTURECHANGED:
+        bouton->Relache();
+        if (message == WM_CANCELMODE && GetCapture() == controle) ReleaseCapture();
+        return 0;
+    default:
+        // The button's own press would give it the focus.
+        if (bouton->Souris(message, point)) return 0;
+        return DefSubclassProc(controle, message, w, l);
     }
-    return true;
 }
 
-bool TSpeedButton::SourisRelachee(POINT point) {
-    if (!tenu_) return false;
-    const bool clic = PtInRect(&place_, point) != FALSE;
-    Relache();
-    if (GetCapture() == fenetre_) ReleaseCapture();
-    // The button is drawn up before its handler runs.
-    UpdateWindow(fenetre_);
-    if (clic && OnClick) OnClick(this);
-    return true;
+bool TSpeedButton::Souris(UINT message, POINT point) {
+    RECT place{};
+    GetClientRect(controle_, &place);
+    const bool dedans = PtInRect(&place, point) != FALSE;
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        tenu_ = dedans_ = true;
+        SetCapture(controle_);
+        InvalidateRect(controle_, nullptr, FALSE);
+        return true;
+    case WM_MOUSEMOVE:
+        if (!tenu_) return false;
+        if (dedans != dedans_) {
+            dedans_ = dedans;
+            InvalidateRect(controle_, nullptr, FALSE);
+        }
+        return true;
+    case WM_LBUTTONUP:
+        if (!tenu_) return false;
+        Relache();
+        if (GetCapture() == controle_) ReleaseCapture();
+        // The button is drawn up before its handler runs.
+        UpdateWindow(controle_);
+        if (dedans) Clique();
+        return true;
+    default: return false;
+    }
 }
 
 void TSpeedButton::Relache() {
     if (!tenu_) return;
     tenu_ = dedans_ = false;
-    Invalide();
+    InvalidateRect(controle_, nullptr, FALSE);
 }
 
-void TSpeedButton::Invalide() const { InvalidateRect(fenetre_, &place_, TRUE); }
+void TSpeedButton::Clique() {
+    if (OnClick) OnClick(this);
+}

@@ -1,13 +1,17 @@
-// TSpeedButton: a raised button drawn on its window's own surface, below
-// the windowed controls; it never takes the keyboard focus. Its 32 by 32
-// glyph lies left of its caption, the two centred together with 4 pixels
-// between them; the glyph's pixels of the colour of its bottom-left pixel
-// are drawn transparent.
+// TSpeedButton: a raised button, a child control of the window (an
+// owner-drawn push button, so that screen readers see a button where it
+// lies) that never takes the keyboard focus, even when clicked, and is not
+// in the tab order. Its 32 by 32 glyph lies left of its caption, the two
+// centred together with 4 pixels between them; the glyph's pixels of the
+// colour of its bottom-left pixel are drawn transparent. The caption's
+// letter after "&" is underlined as Windows shows mnemonics (while the
+// keyboard cues are shown).
 //
-// The window hands it the mouse: a press on the button captures the mouse,
-// the button is drawn pressed while the pointer stays on it, and releasing
-// the mouse on it runs OnClick. A cancel-mode request (a failure shown while
-// the button is held) releases it.
+// The button takes the mouse itself: a press captures the mouse, the button
+// is drawn pressed while the pointer stays on it, and releasing the mouse on
+// it runs OnClick, as a BM_CLICK does (what Alt and its letter and a screen
+// reader's action send). A cancel-mode request (a failure shown while the
+// button is held) or a lost capture releases it.
 #pragma once
 
 #include "application/win32/ObjetGdi.h"
@@ -15,33 +19,31 @@
 #include <windows.h>
 
 #include <functional>
-#include <string>
 
 class TSpeedButton {
 public:
-    TSpeedButton(HWND fenetre, RECT place, std::wstring caption, HBITMAP glyph, HFONT police);
+    // The control made by the window, its caption as its text.
+    TSpeedButton(HWND controle, HBITMAP glyph);
+    ~TSpeedButton();
+    TSpeedButton(const TSpeedButton&) = delete;
+    TSpeedButton& operator=(const TSpeedButton&) = delete;
 
     std::function<void(TSpeedButton* Sender)> OnClick;
 
-    const RECT& Place() const { return place_; }
-    void Dessine(HDC dc) const;
-
-    // The mouse messages of the window; true when the button took them.
-    bool SourisEnfoncee(POINT point);
-    bool SourisDeplacee(POINT point);
-    bool SourisRelachee(POINT point);
-    // The capture was lost or cancelled: the button is up again.
-    void Relache();
+    HWND Handle() const { return controle_; }
+    // The window's WM_DRAWITEM for the button, the caption in that colour.
+    void Dessine(const DRAWITEMSTRUCT& dessin, COLORREF texte) const;
 
 private:
+    static LRESULT CALLBACK Procedure(HWND controle, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR donnees);
+    // True when the button took the message.
+    bool Souris(UINT message, POINT point);
+    void Relache();
+    void Clique();
     bool Enfonce() const { return tenu_ && dedans_; }
-    void Invalide() const;
 
-    HWND fenetre_;
-    RECT place_;
-    std::wstring caption_;
+    HWND controle_;
     ObjetGdi<HBITMAP> glyph_;
-    HFONT police_;
     bool tenu_ = false;
     bool dedans_ = false;
 };
