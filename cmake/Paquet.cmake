@@ -67,9 +67,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the libraries the programs link to: the faces the window maps its
-# fonts to, and Qt's platform plugins, which Qt loads at start-up and
-# without which no window opens.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, qt6-qpa-plugins")
+# fonts to, Qt's platform plugins, which Qt loads at start-up and without
+# which no window opens, and Qt's translations, whose French one
+# (qtbase_fr.qm) the window loads for Qt's own texts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "find the invalid dates of a Tabrenn 3 genealogy export
 Contrôle des dates opens an export of the genealogy program Tabrenn 3,

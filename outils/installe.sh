@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, on a Debian machine, everything the tool, its tests and its
-# benchmarks need: compilers, CMake and Ninja, Qt 6, libjpeg-turbo,
+# benchmarks need: compilers, CMake and Ninja, Qt 6 and its French
+# translations, libjpeg-turbo,
 # nlohmann-json and CLI11 (the companion's JSON and options), GoogleTest and
 # Google Benchmark, the glibc locales the tests use, the fonts that stand in
 # for the Windows faces of the window, the X tools the end-to-end tests
@@ -18,7 +19,7 @@ set -euo pipefail
 paquets=(
   build-essential g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format git
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev
   nlohmann-json3-dev libcli11-dev
   locales-all

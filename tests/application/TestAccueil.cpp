@@ -7,9 +7,11 @@
 #include "application/qt/Infobulles.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QMenu>
 #include <QMessageBox>
 #include <QStyle>
 #include <QTimer>
@@ -215,6 +217,46 @@ private slots:
         for (QWidget* sansFocus : std::initializer_list<QWidget*>{accueil->BoutonOuvre, accueil->BoutonTraite,
                                                                   accueil->BoutonQuite, accueil->Progression})
             QCOMPARE(sansFocus->focusPolicy(), Qt::NoFocus);
+    }
+
+    // What a screen reader reads: a button its caption, each field its
+    // label's text (the label its buddy), the report box its own name.
+    void accessibles() {
+        accueil->Entree->setPlainText(QStringLiteral("ligne du rapport"));
+        const struct {
+            QWidget* Controle;
+            const char* Nom;
+            QAccessible::Role Role;
+        } cas[] = {{accueil->BoutonOuvre, "Ouvre", QAccessible::Button},
+                   {accueil->BoutonQuite, "Quitte", QAccessible::Button},
+                   {accueil->ChampType, "Actes de :", QAccessible::EditableText},
+                   {accueil->ChampNombre, "Nb d'actes :", QAccessible::EditableText},
+                   {accueil->Entree, "Rapport des dates invalides", QAccessible::EditableText}};
+        for (const auto& c : cas) {
+            QAccessibleInterface* lu = QAccessible::queryAccessibleInterface(c.Controle);
+            QCOMPARE(lu->text(QAccessible::Name), QString::fromUtf8(c.Nom));
+            QCOMPARE(lu->role(), c.Role);
+        }
+        QCOMPARE(accueil->LabelNombre->buddy(), accueil->ChampNombre);
+        QCOMPARE(accueil->BoutonTraite->text(), QStringLiteral("&Traite"));
+    }
+
+    // Qt's own texts are French: the open dialog's labels, the report box's
+    // context menu.
+    void textesDeQtEnFrancais() {
+        QStringList textes;
+        QTimer::singleShot(0, [&] {
+            auto* dialogue = QApplication::activeModalWidget();
+            for (const char* nom : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+                textes << dialogue->findChild<QLabel*>(nom)->text();
+            dialogue->close();
+        });
+        Application->ChoisitFichier(QString());
+        const std::unique_ptr<QMenu> menu(accueil->Entree->createStandardContextMenu());
+        for (QAction* action : menu->actions()) textes << action->text();
+        for (const char* attendu :
+             {"Voir dans :", "&Nom de fichier :", "Fichiers de type :", "Cop&ier\tCtrl+C", "Tout sélectionner\tCtrl+A"})
+            QVERIFY2(textes.contains(QString::fromUtf8(attendu)), qPrintable(textes.join(" | ")));
     }
 
     // While a real box is shown, a click on the window does nothing; after

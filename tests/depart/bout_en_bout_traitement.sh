@@ -3,8 +3,15 @@
 # (run under xvfb-run): "Ouvre", the path typed into the real dialog,
 # "Traite", the closing box answered, the report selected and copied, the
 # clipboard read and compared with the expected lines, "Quitte". Without
-# --surveille, the export is given on the command line instead of the
+# an option, the export is given on the command line instead of the
 # dialog, as a name relative to the current folder.
+#
+# With --clavier, the same job from the keyboard alone (Alt+O, the path
+# typed, Return, Alt+T, Return on the box, Shift+Tab to the report, Ctrl+A,
+# Ctrl+C, Alt+Q) on a long export: the sample's lines, then 3 000 000
+# valid ones. While "Traite" runs, the program is held still (SIGSTOP) with
+# its bar short of its end; a click on "Quitte", one on "Ouvre" and Alt+Q
+# are made, and it goes on: they act neither then nor afterwards.
 #
 # With --surveille, the run is watched by strace: the export must be opened
 # read-only, and nothing may be created, written, removed or changed in the
@@ -12,7 +19,7 @@
 # strace is missing or not allowed to trace.
 #
 # Arguments: the program, the folder of the sample exports, the folder for
-# the screenshot, and optionally --surveille.
+# the screenshot, and optionally --surveille or --clavier.
 set -euo pipefail
 programme=$1
 exemples=$2
@@ -46,7 +53,7 @@ etatAvant=$(cd "$travail" && find exports maison -printf '%p %s %T@ %m\n' | sort
 
 source "$(dirname "$0")/../support/attends.sh"
 
-[ "$surveille" = "--surveille" ] || lancement+=(mariages-a-corriger.txt)
+[ -n "$surveille" ] || lancement+=(mariages-a-corriger.txt)
 (cd "$dossierExport" && exec "${lancement[@]}") &
 pid=$!
 fenetre=$(attends xdotool search --onlyvisible --name "$titre" | head -n 1)
@@ -59,6 +66,39 @@ teinte() {
   n=$(import -window "$fenetre" png:- | convert - -crop "$1" txt:- | grep -c "$2")
   [ "$n" -gt 0 ] && [ "$n" -lt "$3" ] && echo "$n"
 }
+
+if [ "$surveille" = "--clavier" ]; then
+  python3 -c 'import sys; sys.stdout.buffer.write(open(sys.argv[1], "rb").read() + b"TABRENNV3;0;r;;;M;17/07/1851;\r\n" * 3000000)' \
+    "$exemples/mariages-a-corriger.txt" >"$dossierExport/long.txt"
+  xdotool windowfocus --sync "$fenetre" key alt+o
+  dialogue=$(attends bash -c "xdotool search --onlyvisible --class Controle | grep -vx $fenetre | head -n 1")
+  import -window "$dialogue" "$sortie/dialogue-ouverture.png"
+  xdotool windowfocus --sync "$dialogue" type --delay 5 "$dossierExport/long.txt"
+  xdotool key Return
+  attends teinte 184x20+250+95 '#008080' 9999 >/dev/null
+  xdotool windowfocus --sync "$fenetre" key alt+t
+  # The band of the bar, 271 pixels long inside its frame at (160, 136).
+  attends teinte 271x1+161+144 '#316AC5' 200 >/dev/null
+  kill -STOP "$pid"
+  n=$(teinte 271x1+161+144 '#316AC5' 271) || { echo "la barre n'était pas en cours"; exit 1; }
+  xdotool mousemove --window "$fenetre" 364 197 click 1 mousemove --window "$fenetre" 76 197 click 1 key alt+q
+  kill -CONT "$pid"
+  echo "Clics faits pendant « Traite », la barre à $n pixels sur 271"
+  boite=$(attends xdotool search --onlyvisible --name "Bravo !" | head -n 1)
+  xdotool windowfocus --sync "$boite" key Return
+  sleep 1
+  [ "$(xdotool search --onlyvisible --class Controle | wc -l)" -eq 1 ] && kill -0 "$pid" ||
+    { echo "un clic fait pendant « Traite » a agi"; exit 1; }
+  xdotool windowfocus --sync "$fenetre" key shift+Tab ctrl+a ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard >"$travail/presse-papiers.txt"
+  xdotool key alt+q
+  timeout 20 tail --pid="$pid" -f /dev/null || { echo "Alt+Q n'a pas fini le programme"; kill "$pid"; exit 1; }
+  wait "$pid"
+  diff "$(dirname "$0")/rapport-mariages-a-corriger.txt" <(sed 's/\r$//' "$travail/presse-papiers.txt")
+  echo "Rapport copié conforme, au clavier"
+  exit 0
+fi
 
 # "Ouvre" at (8, 172), 137 by 50; the dialog takes the typed path.
 if [ "$surveille" = "--surveille" ]; then

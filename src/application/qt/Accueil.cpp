@@ -1,12 +1,15 @@
 // The main window: its build from the layout, its look, its pictures, the
-// wiring of its buttons, and the "Quitte" handler.
+// wiring of its buttons, what it gives the keyboard and screen readers, and
+// the "Quitte" handler.
 #include "application/qt/Accueil.h"
 
+#include "application/Accessibilite.h"
 #include "application/PanneauxBarreEtat.h"
 #include "application/qt/Apparence.h"
 #include "application/qt/Application.h"
-#include "application/qt/CouleursSysteme.h"
+#include "application/qt/TexteQt.h"
 #include "application/qt/controles/DecodeJpeg.h"
+#include "commun/Messages.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -43,25 +46,42 @@ TAccueil::TAccueil(QWidget* parent) : QWidget(parent) {
         {{PanneauxBarreEtat::LargeurVide, {}, {}},
          {PanneauxBarreEtat::LargeurCredit, QString::fromUtf8(PanneauxBarreEtat::TexteCredit), {}}});
     RelieBoutons();
+    RendAccessible();
     PrendLesDepots();
 }
 
 void TAccueil::DonneApparence() {
     using namespace Apparence;
+    const CouleursFenetre couleurs = Couleurs();
     setFont(PoliceFenetre());
-    for (TSpeedButton* bouton : {BoutonOuvre, BoutonTraite, BoutonQuite}) DonnePoliceTeal(*bouton, PoliceF1());
+    for (TSpeedButton* bouton : {BoutonOuvre, BoutonTraite, BoutonQuite})
+        DonnePolice(*bouton, PoliceF1(), couleurs.TexteSurFenetre);
     for (QLabel* label : {LabelType, LabelNombre}) {
-        DonnePoliceTeal(*label, PoliceF2());
+        DonnePolice(*label, PoliceF2(), couleurs.TexteSurFenetre);
         label->adjustSize();
     }
-    DonnePoliceTeal(*Memo, PoliceF4());
-    DonneFond(*Memo, clCream);
-    DonnePoliceTeal(*BarreEtat, PoliceF3());
-    for (TEdit* champ : {ChampType, ChampNombre}) {
-        DonnePoliceTeal(*champ, PoliceF1());
-        DonneFond(*champ, CouleursSysteme::clGradientInactiveCaption);
+    DonnePolice(*Memo, PoliceF4(), couleurs.Memo);
+    DonnePolice(*BarreEtat, PoliceF3(), couleurs.TexteSurFenetre);
+    for (TEdit* champ : {ChampType, ChampNombre}) DonnePolice(*champ, PoliceF1(), couleurs.Champs);
+    DonnePolice(*Entree, font(), couleurs.Rapport);
+}
+
+void TAccueil::RendAccessible() {
+    const auto nom = [](const QString& texte) {
+        return QString::fromStdString(Accessibilite::NomDuTexte(texte.toStdString()));
+    };
+    for (TSpeedButton* bouton : {BoutonOuvre, BoutonTraite, BoutonQuite}) {
+        bouton->setAccessibleName(nom(bouton->text()));
+        bouton->setText(QString::fromStdString(
+            Accessibilite::CaptionAvecLettre(bouton->objectName().toStdString(), bouton->text().toStdString())));
     }
-    DonneFond(*Entree, clCream);
+    for (const Accessibilite::Etiquette& etiquette : Accessibilite::Etiquettes) {
+        auto* label = findChild<QLabel*>(QString::fromLatin1(etiquette.Label));
+        auto* champ = findChild<QWidget*>(QString::fromLatin1(etiquette.Champ));
+        label->setBuddy(champ);
+        champ->setAccessibleName(nom(label->text()));
+    }
+    Entree->setAccessibleName(VersQString(ChaineRessource(Msg::NomRapport)));
 }
 
 void TAccueil::DonneImages() {

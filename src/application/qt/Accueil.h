@@ -18,6 +18,11 @@
 // is shown by the application object and the window waits for the next
 // action. Closing the window asks to end the run, as "Quitte" does.
 //
+// For the keyboard and screen readers (application/Accessibilite.h): Alt and
+// a button's letter press it (Qt's mnemonic, the letter underlined); each
+// label is its field's buddy and names it; the report box has a name of its
+// own.
+//
 // Files come in otherwise than through "Ouvre" too: those given on the
 // command line at the first turn of the event loop, and those dropped on the
 // window (the window takes every drop of files, its controls none), through
@@ -60,5 +65,6 @@ private:
     void DonneApparence();
     void DonneImages();
     void RelieBoutons();
+    void RendAccessible();
     void PrendLesDepots();
 };

@@ -85,21 +85,34 @@ QFont PoliceF2() { return Police(PolicesDisposition::F2); }
 QFont PoliceF3() { return Police(PolicesDisposition::F3); }
 QFont PoliceF4() { return Police(PolicesDisposition::F4); }
 
-void DonnePoliceTeal(QWidget& controle, const QFont& police) {
+CouleursFenetre Couleurs() {
+    return CouleursPour(false, [](CouleurSysteme couleur) {
+        using namespace CouleursSysteme;
+        const QColor& qt = couleur == CouleurSysteme::Fenetre           ? clWindow
+                           : couleur == CouleurSysteme::TexteFenetre    ? clWindowText
+                           : couleur == CouleurSysteme::GradientInactif ? clGradientInactiveCaption
+                           : couleur == CouleurSysteme::TexteBouton     ? clWindowText
+                                                                        : clBtnFace;
+        return CouleurDisposition{static_cast<std::uint8_t>(qt.red()), static_cast<std::uint8_t>(qt.green()),
+                                  static_cast<std::uint8_t>(qt.blue())};
+    });
+}
+
+void DonnePolice(QWidget& controle, const QFont& police, CouleurDisposition texte) {
     controle.setFont(police);
     QPalette palette = controle.palette();
     for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-        palette.setColor(QPalette::Active, role, clTeal);
-        palette.setColor(QPalette::Inactive, role, clTeal);
+        palette.setColor(QPalette::Active, role, QColor(texte.Rouge, texte.Vert, texte.Bleu));
+        palette.setColor(QPalette::Inactive, role, QColor(texte.Rouge, texte.Vert, texte.Bleu));
     }
     controle.setPalette(palette);
 }
 
-void DonneFond(QWidget& controle, const QColor& couleur) {
+void DonnePolice(QWidget& controle, const QFont& police, const Encre& encre) {
+    DonnePolice(controle, police, encre.Texte);
+    const QColor fond(encre.Fond.Rouge, encre.Fond.Vert, encre.Fond.Bleu);
     QPalette palette = controle.palette();
-    palette.setColor(QPalette::Base, couleur);
-    palette.setColor(QPalette::Window, couleur);
-    palette.setColor(QPalette::Button, couleur);
+    for (const auto role : {QPalette::Base, QPalette::Window, QPalette::Button}) palette.setColor(role, fond);
     controle.setPalette(palette);
 }
 

@@ -3,6 +3,8 @@
 // with the free faces that stand in for the layout's Windows faces.
 #pragma once
 
+#include "application/CouleursFenetre.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QFont>
@@ -20,8 +22,12 @@ QFont PoliceF2();
 QFont PoliceF3();
 QFont PoliceF4();
 
-// Gives a control its font in teal, the colour of every font of the layout.
-void DonnePoliceTeal(QWidget& controle, const QFont& police);
-void DonneFond(QWidget& controle, const QColor& couleur);
+// The colours of the window's parts (application/CouleursFenetre.h) over
+// the palette of system colours.
+CouleursFenetre Couleurs();
+
+// Gives a control its font in a colour, or its font and its colours.
+void DonnePolice(QWidget& controle, const QFont& police, CouleurDisposition texte);
+void DonnePolice(QWidget& controle, const QFont& police, const Encre& encre);
 
 }  // namespace Apparence

@@ -13,7 +13,9 @@
 #include "platform/locale/linux/LocaleUtilisateur.h"
 
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QSettings>
+#include <QTranslator>
 #include <QWidget>
 
 #include <cstdio>
@@ -35,6 +37,12 @@ void NeGardeRienEntreLesLancements() {
     for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
         for (const auto portee : {QSettings::UserScope, QSettings::SystemScope})
             QSettings::setPath(format, portee, nullePart);
+}
+
+void ChargeTraductionsQt(QApplication& application) {
+    auto* traduction = new QTranslator(&application);
+    if (traduction->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(traduction);
 }
 
 GenreEvenement Genre(const QEvent& evenement) {
@@ -79,6 +87,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     Application = this;
     setQuitOnLastWindowClosed(false);
     NeGardeRienEntreLesLancements();
+    ChargeTraductionsQt(*this);
     titre_ = TitreDepuisChemin(DepuisQString(applicationFilePath()));
     titreAffiche_ = SystemeVersQString(titre_);
     Apparence::Installe(*this);

@@ -5,6 +5,8 @@
 //
 // The failure handling and display are application/ApplicationFenetre.h's;
 // this object gives it Qt's mouse grab, its box and the standard error.
+// Qt's own texts (the open dialog, the context menus, the standard buttons)
+// are in French whatever the locale, as the tool is.
 //
 // While the tool works, the busy window (application/FenetreOccupee.h): Qt's
 // override cursor, and every event that Qt delivers while the window takes

@@ -1,9 +1,6 @@
-// The colours of the window, in one place: the system colours at the
-// standard values of the original platform's default scheme, and the two
-// named colours of the layout as Qt colours.
+// The system colours of the window at the standard values of the original
+// platform's default scheme.
 #pragma once
-
-#include "application/PolicesDisposition.h"
 
 #include <QColor>
 
@@ -22,7 +19,3 @@ inline const QColor clInfoBk(255, 255, 225);
 inline const QColor clInfoText(0, 0, 0);
 inline const QColor clGradientInactiveCaption(157, 185, 235);
 }  // namespace CouleursSysteme
-
-// The named colours of the layout.
-inline const QColor clTeal(Teal.Rouge, Teal.Vert, Teal.Bleu);
-inline const QColor clCream(Creme.Rouge, Creme.Vert, Creme.Bleu);
