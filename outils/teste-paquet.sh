@@ -5,7 +5,8 @@
 # with every picture it shows; apt-get installs it with its dependencies;
 # the installed companion reports the six refused dates of the installed
 # sample export; the installed window appears under Xvfb and ends on
-# "Quitte"; removing the package leaves none of its files. Whatever happens,
+# "Quitte", and without a display it says so in French with status 1;
+# removing the package leaves none of its files. Whatever happens,
 # the machine is left as it was: the package and the packages it brought in
 # are purged.
 set -euo pipefail
@@ -90,6 +91,13 @@ echo "--- Controle sous Xvfb"
 export XDG_RUNTIME_DIR="$travail/execution"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 bash tests/application/bout_en_bout.sh /usr/bin/Controle "$travail"
+
+echo "--- Controle sans affichage"
+statut=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/Controle 2> "$travail/sans-affichage" || statut=$?
+cat "$travail/sans-affichage"
+[ "$statut" -eq 1 ] && grep -q "aucun affichage graphique" "$travail/sans-affichage" \
+  || { echo "fin inattendue sans affichage (statut $statut)"; exit 1; }
 
 echo "--- retrait"
 retire

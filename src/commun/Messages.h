@@ -53,6 +53,7 @@ inline constexpr std::uint16_t Divers = Entree(13);
 inline constexpr std::uint16_t NomRapport = Entree(20);
 inline constexpr std::uint16_t MenuCopier = Entree(21);
 inline constexpr std::uint16_t MenuToutSelectionner = Entree(22);
+inline constexpr std::uint16_t SansAffichage = Entree(23);
 
 // Why a date is refused; the notes on its year, the two ways of showing a
 // character, and the months' names (January at NomsMois, December 11 after).
