@@ -35,4 +35,3 @@ public:
 private:
     std::filesystem::path chemin_;
 };
-
