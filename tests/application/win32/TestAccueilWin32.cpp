@@ -368,31 +368,29 @@ TEST_F(AccueilWin32, ChaqueControleEstLuSousSonNomEtSonRole) {
 // The window as the screen shows it, kept as a picture (BMP) to look at;
 // returns the colour of a pixel of the report box, near its bottom right.
 COLORREF Photographie(HWND fenetre, HWND boite, const char* chemin) {
-    RECT place{};
+    RECT place{}, coin{};
     GetWindowRect(fenetre, &place);
-    RECT coin{};
     GetWindowRect(boite, &coin);
-    const LONG largeur = place.right - place.left, hauteur = place.bottom - place.top;
-    BITMAPINFOHEADER entete{sizeof entete, largeur, hauteur, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<DWORD> pixels(static_cast<std::size_t>(largeur * hauteur));
+    BITMAPINFOHEADER entete{
+        sizeof entete, place.right - place.left, place.bottom - place.top, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     HDC ecran = GetDC(nullptr);
     HDC memoire = CreateCompatibleDC(ecran);
-    HBITMAP image = CreateCompatibleBitmap(ecran, largeur, hauteur);
-    const HGDIOBJ ancienne = SelectObject(memoire, image);
-    BitBlt(memoire, 0, 0, largeur, hauteur, ecran, place.left, place.top, SRCCOPY);
+    void* pixels = nullptr;
+    const HGDIOBJ ancienne = SelectObject(
+        memoire, CreateDIBSection(ecran, reinterpret_cast<BITMAPINFO*>(&entete), DIB_RGB_COLORS, &pixels, nullptr, 0));
+    BitBlt(memoire, 0, 0, entete.biWidth, entete.biHeight, ecran, place.left, place.top, SRCCOPY);
     const COLORREF pixel = GetPixel(memoire, coin.right - place.left - 6, coin.bottom - place.top - 6);
-    SelectObject(memoire, ancienne);
-    GetDIBits(memoire, image, 0, static_cast<UINT>(hauteur), pixels.data(), reinterpret_cast<BITMAPINFO*>(&entete),
-              DIB_RGB_COLORS);
-    DeleteObject(image);
+    GdiFlush();
+    const auto taille = static_cast<DWORD>(4 * entete.biWidth * entete.biHeight);
+    const DWORD octets = sizeof(BITMAPFILEHEADER) + sizeof entete;
+    const BITMAPFILEHEADER fichier{0x4D42, octets + taille, 0, 0, octets};
+    std::ofstream(chemin, std::ios::binary)
+        .write(reinterpret_cast<const char*>(&fichier), sizeof fichier)
+        .write(reinterpret_cast<const char*>(&entete), sizeof entete)
+        .write(static_cast<const char*>(pixels), taille);
+    DeleteObject(SelectObject(memoire, ancienne));
     DeleteDC(memoire);
     ReleaseDC(nullptr, ecran);
-    const DWORD octets = sizeof(BITMAPFILEHEADER) + sizeof entete;
-    const BITMAPFILEHEADER fichier{0x4D42, octets + static_cast<DWORD>(pixels.size() * 4), 0, 0, octets};
-    std::ofstream sortie(chemin, std::ios::binary);
-    sortie.write(reinterpret_cast<const char*>(&fichier), sizeof fichier);
-    sortie.write(reinterpret_cast<const char*>(&entete), sizeof entete);
-    sortie.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size() * 4));
     return pixel;
 }
 
