@@ -67,15 +67,28 @@ teinte() {
   [ "$n" -gt 0 ] && [ "$n" -lt "$3" ] && echo "$n"
 }
 
-if [ "$surveille" = "--clavier" ]; then
-  python3 -c 'import sys; sys.stdout.buffer.write(open(sys.argv[1], "rb").read() + b"TABRENNV3;0;r;;;M;17/07/1851;\r\n" * 3000000)' \
-    "$exemples/mariages-a-corriger.txt" >"$dossierExport/long.txt"
-  xdotool windowfocus --sync "$fenetre" key alt+o
+clavier() { [ "$surveille" = "--clavier" ]; }
+
+# "Ouvre" at (8, 172), 137 by 50, or Alt+O; the dialog takes the typed path.
+if [ -n "$surveille" ]; then
+  export=mariages-a-corriger.txt
+  if clavier; then
+    export=long.txt
+    python3 -c 'import sys; sys.stdout.buffer.write(open(sys.argv[1], "rb").read() + b"TABRENNV3;0;r;;;M;17/07/1851;\r\n" * 3000000)' \
+      "$exemples/mariages-a-corriger.txt" >"$dossierExport/$export"
+    xdotool windowfocus --sync "$fenetre" key alt+o
+  else
+    xdotool mousemove --window "$fenetre" 76 197 click 1
+  fi
   dialogue=$(attends bash -c "xdotool search --onlyvisible --class Controle | grep -vx $fenetre | head -n 1")
-  import -window "$dialogue" "$sortie/dialogue-ouverture.png"
-  xdotool windowfocus --sync "$dialogue" type --delay 5 "$dossierExport/long.txt"
+  ! clavier || import -window "$dialogue" "$sortie/dialogue-ouverture.png"
+  xdotool windowfocus --sync "$dialogue" type --delay 5 "$dossierExport/$export"
   xdotool key Return
   attends teinte 184x20+250+95 '#008080' 9999 >/dev/null
+fi
+
+# "Traite" at (152, 172), or Alt+T; the closing box is answered with Return.
+if clavier; then
   xdotool windowfocus --sync "$fenetre" key alt+t
   # The band of the bar, 271 pixels long inside its frame at (160, 136).
   attends teinte 271x1+161+144 '#316AC5' 200 >/dev/null
@@ -84,48 +97,26 @@ if [ "$surveille" = "--clavier" ]; then
   xdotool mousemove --window "$fenetre" 364 197 click 1 mousemove --window "$fenetre" 76 197 click 1 key alt+q
   kill -CONT "$pid"
   echo "Clics faits pendant « Traite », la barre à $n pixels sur 271"
-  boite=$(attends xdotool search --onlyvisible --name "Bravo !" | head -n 1)
-  xdotool windowfocus --sync "$boite" key Return
-  sleep 1
-  [ "$(xdotool search --onlyvisible --class Controle | wc -l)" -eq 1 ] && kill -0 "$pid" ||
-    { echo "un clic fait pendant « Traite » a agi"; exit 1; }
-  xdotool windowfocus --sync "$fenetre" key shift+Tab ctrl+a ctrl+c
-  sleep 0.3
-  xclip -o -selection clipboard >"$travail/presse-papiers.txt"
-  xdotool key alt+q
-  timeout 20 tail --pid="$pid" -f /dev/null || { echo "Alt+Q n'a pas fini le programme"; kill "$pid"; exit 1; }
-  wait "$pid"
-  diff "$(dirname "$0")/rapport-mariages-a-corriger.txt" <(sed 's/\r$//' "$travail/presse-papiers.txt")
-  echo "Rapport copié conforme, au clavier"
-  exit 0
+else
+  xdotool mousemove --window "$fenetre" 220 197 click 1
 fi
-
-# "Ouvre" at (8, 172), 137 by 50; the dialog takes the typed path.
-if [ "$surveille" = "--surveille" ]; then
-  xdotool mousemove --window "$fenetre" 76 197 click 1
-  dialogue=$(attends bash -c "xdotool search --onlyvisible --class Controle | grep -vx $fenetre | head -n 1")
-  xdotool windowfocus --sync "$dialogue"
-  xdotool type --delay 5 "$dossierExport/mariages-a-corriger.txt"
-  xdotool key Return
-  attends bash -c '[ "$(xdotool search --onlyvisible --class Controle | wc -l)" -eq 1 ] && echo fermé' >/dev/null
-  attends teinte 184x20+250+95 '#008080' 9999 >/dev/null
-fi
-
-# "Traite" at (152, 172); the closing box is answered with Return.
-xdotool mousemove --window "$fenetre" 220 197 click 1
 boite=$(attends xdotool search --onlyvisible --name "Bravo !" | head -n 1)
-xdotool windowfocus --sync "$boite"
-xdotool key Return
-sleep 0.5
+xdotool windowfocus --sync "$boite" key Return
+sleep 1
 import -window "$fenetre" "$sortie/fenetre-rapport.png"
 
-# The report box lies at the window's top left corner, 441 by 161.
-xdotool mousemove --window "$fenetre" 200 80 click 1
-xdotool key ctrl+a ctrl+c
-sleep 0.3
+# The report box lies at the window's top left corner, 441 by 161; from the
+# keyboard, Shift+Tab from the memo reaches it.
+if clavier; then
+  [ "$(xdotool search --onlyvisible --class Controle | wc -l)" -eq 1 ] && kill -0 "$pid" ||
+    { echo "un clic fait pendant « Traite » a agi"; exit 1; }
+  copie=(windowfocus --sync "$fenetre" key shift+Tab) fin=(key alt+q)
+else
+  copie=(mousemove --window "$fenetre" 200 80 click 1) fin=(mousemove --window "$fenetre" 364 197 click 1)
+fi
+xdotool "${copie[@]}" key ctrl+a ctrl+c sleep 0.3
 xclip -o -selection clipboard >"$travail/presse-papiers.txt"
-
-xdotool mousemove --window "$fenetre" 364 197 click 1
+xdotool "${fin[@]}"
 timeout 20 tail --pid="$pid" -f /dev/null || { echo "le programme ne s'est pas terminé"; kill "$pid"; exit 1; }
 wait "$pid"
 
