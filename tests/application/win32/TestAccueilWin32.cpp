@@ -404,14 +404,6 @@ TEST_F(AccueilWin32, SousContrasteEleveLaBoiteDeRapportPrendLesCouleursDuSysteme
     const COLORREF theme[] = {RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 0, 96), RGB(0, 255, 255)};
     COLORREF avant[std::size(elements)];
     for (std::size_t i = 0; i < std::size(elements); ++i) avant[i] = GetSysColor(elements[i]);
-    struct Retour {
-        const int* Elements;
-        const COLORREF* Couleurs;
-        ~Retour() {
-            SetSysColors(4, Elements, Couleurs);
-            ImposeContrasteEleve(std::nullopt);
-        }
-    } retour{elements, avant};
     accueil_->Entree->AjouteLigne(Texte("M1851-001 Kerhervé Anne × Le Roux Corentin : 31/02/1850"));
     accueil_->DimensionneEntree(441, 161);
     accueil_->MontreEntree(true);
@@ -432,6 +424,8 @@ TEST_F(AccueilWin32, SousContrasteEleveLaBoiteDeRapportPrendLesCouleursDuSysteme
         EXPECT_FALSE(encre.dwEffects & CFE_AUTOCOLOR);
         EXPECT_EQ(Photographie(accueil_->Handle(), accueil_->Entree->Handle(), c.Photo), c.Fond);
     }
+    SetSysColors(4, elements, avant);
+    ImposeContrasteEleve(std::nullopt);
 }
 
 // A DLL of the name asked that lies in the current folder is never taken.

@@ -77,19 +77,17 @@ boite_attendue() {
 
 # "Ouvre", the file's path pasted into the real dialog from X's clipboard,
 # which Wine reads as Unicode (xdotool cannot type letters beyond ASCII into
-# Wine), then Return; with "--clavier", "Ouvre" pressed by Alt+O and the
-# pointer left where it is.
+# Wine), then Return; with "--clavier", "Ouvre" pressed by Alt+O.
 ouvre() {
-  local dialogue
   if [ "$1" = --clavier ]; then
     shift
     xdotool key alt+o
-    dialogue=$(attends fenetre_nommee Ouvrir)
   else
     clique 76 197
-    dialogue=$(attends fenetre_nommee Ouvrir)
-    xdotool mousemove --window "$dialogue" 200 60
   fi
+  local dialogue
+  dialogue=$(attends fenetre_nommee Ouvrir)
+  xdotool mousemove --window "$dialogue" 200 60
   winepath -w "$1" | tr -d '\n' | timeout 30 xclip -selection clipboard -i &
   lances+=("$!")
   sleep 0.5
