@@ -387,7 +387,7 @@ COLORREF Photographie(HWND fenetre, HWND boite, const char* chemin) {
     std::ofstream(chemin, std::ios::binary)
         .write(reinterpret_cast<const char*>(&fichier), sizeof fichier)
         .write(reinterpret_cast<const char*>(&entete), sizeof entete)
-        .write(static_cast<const char*>(pixels), taille);
+        .write(static_cast<const char*>(pixels), static_cast<std::streamsize>(taille));
     DeleteObject(SelectObject(memoire, ancienne));
     DeleteDC(memoire);
     ReleaseDC(nullptr, ecran);
